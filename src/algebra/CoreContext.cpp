@@ -18,7 +18,9 @@ CoreContext& CoreContext::Instanz() {
   return *registered;
 }
 
-void CoreContext::Registrieren() { registered = this; }
+void CoreContext::Registrieren() {
+  registered = this;
+}
 
 void CoreContext::FuelleBinKoeff() {
   for (int i = 0; i <= PolynomT::kMaxGrad; ++i) {
@@ -29,8 +31,14 @@ void CoreContext::FuelleBinKoeff() {
     for (int j = 1; j <= i; ++j) BinKoeff[i][j] = BinKoeff[i - 1][j - 1] + BinKoeff[i - 1][j];
 }
 
-void CoreContext::MsgBox(const std::string& text) { messages.push_back(text); }
+void CoreContext::MsgBox(const std::string& text) {
+  messages.push_back(text);
+}
 
-void CoreContext::SetKuerzReportBVisible(bool visible) { kuerzReportBVisible_ = visible; }
+void CoreContext::SetKuerzReportBVisible(bool visible) {
+  kuerzReportBVisible_ = visible;
+}
 
-bool CoreContext::KuerzReportBVisible() const { return kuerzReportBVisible_; }
+bool CoreContext::KuerzReportBVisible() const {
+  return kuerzReportBVisible_;
+}

@@ -9,8 +9,8 @@
 #include "algebra/RationalT.h"
 #include "algebra/ZeroSet.h"
 
-using BinomialTable = std::array<std::array<std::int64_t, PolynomT::kMaxGrad + 1>,
-                                 PolynomT::kMaxGrad + 1>;
+using BinomialTable =
+    std::array<std::array<std::int64_t, PolynomT::kMaxGrad + 1>, PolynomT::kMaxGrad + 1>;
 
 // What the algebra, the analysis and the term parser use of the main window: its state objects
 // (the real ones, not copies), the report button's visibility, message boxes and the cooperative

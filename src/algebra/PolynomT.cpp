@@ -37,13 +37,21 @@ double PolynomT::FWert(double x) const {
   return s;
 }
 
-bool PolynomT::IstNull() const { return grad() == -1; }
+bool PolynomT::IstNull() const {
+  return grad() == -1;
+}
 
-bool PolynomT::IstKonstant() const { return grad() < 1; }
+bool PolynomT::IstKonstant() const {
+  return grad() < 1;
+}
 
-void PolynomT::Diff(const PolynomT& a, const PolynomT& b) { Differenz(a, b); }
+void PolynomT::Diff(const PolynomT& a, const PolynomT& b) {
+  Differenz(a, b);
+}
 
-void PolynomT::KopieVon(const PolynomT& a) { Koeff = a.Koeff; }
+void PolynomT::KopieVon(const PolynomT& a) {
+  Koeff = a.Koeff;
+}
 
 void PolynomT::Produkt(const PolynomT& a, const PolynomT& b) {
   PolynomT t;
@@ -59,7 +67,9 @@ void PolynomT::Produkt(const PolynomT& a, const PolynomT& b) {
   KopieVon(t);
 }
 
-void PolynomT::Nullen() { Koeff.fill(0.0); }
+void PolynomT::Nullen() {
+  Koeff.fill(0.0);
+}
 
 void PolynomT::Einsen() {
   Nullen();
@@ -76,4 +86,6 @@ void PolynomT::Differenz(const PolynomT& a, const PolynomT& b) {
   for (int i = 0; i < kN; ++i) Koeff[i] = a.Koeff[i] - b.Koeff[i];
 }
 
-void PolynomT::switch_(PolynomT& a) { std::swap(Koeff, a.Koeff); }
+void PolynomT::switch_(PolynomT& a) {
+  std::swap(Koeff, a.Koeff);
+}

@@ -32,7 +32,9 @@ std::string TermText(const PolynomT& p, Magnitude magnitude) {
 
 // A magnitude that rounds to nothing still writes "0": an empty magnitude before a power of x
 // would read back as 1.
-std::string NonEmpty(std::string m) { return m.empty() ? "0" : m; }
+std::string NonEmpty(std::string m) {
+  return m.empty() ? "0" : m;
+}
 
 }  // namespace
 
@@ -46,4 +48,6 @@ std::string PolynomT::Term2String2() const {
   return TermText(*this, [&mask](double m) { return NonEmpty(text::Format(m, mask)); });
 }
 
-void PolynomT::zeigen() const { CoreContext::Instanz().MsgBox(Term2String()); }
+void PolynomT::zeigen() const {
+  CoreContext::Instanz().MsgBox(Term2String());
+}

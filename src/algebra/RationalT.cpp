@@ -6,7 +6,9 @@
 #include "algebra/TextSemantics.h"
 
 namespace {
-bool HasSign(const std::string& s) { return text::InStr(s, "+") != 0 || text::InStr(s, "-") != 0; }
+bool HasSign(const std::string& s) {
+  return text::InStr(s, "+") != 0 || text::InStr(s, "-") != 0;
+}
 }  // namespace
 
 std::string RationalT::Term2string() const {
@@ -21,7 +23,9 @@ std::string RationalT::Term2string() const {
   return z + " / " + d;
 }
 
-void RationalT::zeigen() const { CoreContext::Instanz().MsgBox(Term2string()); }
+void RationalT::zeigen() const {
+  CoreContext::Instanz().MsgBox(Term2string());
+}
 
 void RationalT::Abl(const RationalT& f) {
   const std::int32_t fNp = f.Np;

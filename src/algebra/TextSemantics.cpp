@@ -31,8 +31,8 @@ using NumberBuffer = std::array<char, 309 + 2 + kMaxDecimals + 8>;
 
 std::string Fixed(double v, int decimals) {
   NumberBuffer buf;
-  auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed,
-                         decimals);
+  auto r =
+      std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimals);
   return std::string(buf.data(), r.ptr);
 }
 
@@ -48,7 +48,9 @@ std::size_t Decimals(const std::string& s) {
   return dot == std::string::npos ? 0 : s.size() - dot - 1;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -66,8 +68,12 @@ std::string Str(double v) {
   return Trimmed(ShortestFixed(rounded));
 }
 
-std::string Str(std::int32_t v) { return std::to_string(v); }
-std::string Str(std::int64_t v) { return std::to_string(v); }
+std::string Str(std::int32_t v) {
+  return std::to_string(v);
+}
+std::string Str(std::int64_t v) {
+  return std::to_string(v);
+}
 
 std::string Format(double v, std::string_view mask) {
   if (!std::isfinite(v)) return Str(v);
@@ -115,8 +121,8 @@ double Val(std::string_view s) {
   std::string digits(s.substr(digitsStart, i - digitsStart));
   if (digits.front() == '.') digits.insert(digits.begin(), '0');
   double v = 0.0;
-  auto r = std::from_chars(digits.data(), digits.data() + digits.size(), v,
-                           std::chars_format::fixed);
+  auto r =
+      std::from_chars(digits.data(), digits.data() + digits.size(), v, std::chars_format::fixed);
   if (r.ec == std::errc::result_out_of_range) {
     v = nonZeroBeforeDot ? std::numeric_limits<double>::infinity() : 0.0;
   }
@@ -125,7 +131,9 @@ double Val(std::string_view s) {
   return (negative && v != 0.0) ? -v : v;
 }
 
-double Round(double v) { return std::round(v); }
+double Round(double v) {
+  return std::round(v);
+}
 
 std::int32_t ToInt32(double v) {
   if (std::isnan(v)) return 0;
@@ -156,9 +164,13 @@ std::size_t InStr(std::size_t start, std::string_view s, std::string_view what) 
   return 0;
 }
 
-std::size_t InStr(std::string_view s, std::string_view what) { return InStr(1, s, what); }
+std::size_t InStr(std::string_view s, std::string_view what) {
+  return InStr(1, s, what);
+}
 
-std::string Left(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
+std::string Left(std::string_view s, std::size_t n) {
+  return std::string(s.substr(0, n));
+}
 
 std::string Right(std::string_view s, std::size_t n) {
   return n >= s.size() ? std::string(s) : std::string(s.substr(s.size() - n));

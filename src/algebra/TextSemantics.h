@@ -41,7 +41,11 @@ std::string Right(std::string_view s, std::size_t n);
 // Characters from the 1-based position p to the end, or n of them; empty beyond the end.
 std::string Mid(std::string_view s, std::size_t p);
 std::string Mid(std::string_view s, std::size_t p, std::size_t n);
-inline std::size_t Len(std::string_view s) { return s.size(); }
-inline std::string Chr(int code) { return std::string(1, static_cast<char>(code)); }
+inline std::size_t Len(std::string_view s) {
+  return s.size();
+}
+inline std::string Chr(int code) {
+  return std::string(1, static_cast<char>(code));
+}
 
 }  // namespace text

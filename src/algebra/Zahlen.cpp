@@ -8,9 +8,13 @@
 
 namespace Zahl {
 
-bool IstNull(double x) { return std::abs(x) < 1e-9; }
+bool IstNull(double x) {
+  return std::abs(x) < 1e-9;
+}
 
-bool SindVerschieden(double a, double b) { return std::abs(b - a) > 1e-7; }
+bool SindVerschieden(double a, double b) {
+  return std::abs(b - a) > 1e-7;
+}
 
 double Runden(double x) {
   const double r = text::Round(x);
@@ -29,7 +33,9 @@ double Gerundet(std::int32_t n, double x) {
   return text::Round(scaled) / p;
 }
 
-bool IstGanzzahlig(double x) { return IstNull(x - text::ToInt32(text::Round(x))); }
+bool IstGanzzahlig(double x) {
+  return IstNull(x - text::ToInt32(text::Round(x)));
+}
 
 std::int64_t ggT(std::int64_t a, std::int64_t b) {
   if (a == 0 && b == 0) return 999999999;
@@ -106,6 +112,8 @@ std::string Zahlfeldausgabe2(const ZeroSet& a) {
   return NumberList(a, [n](double v) { return Gerundet(n, v); });
 }
 
-void Kiki(std::int32_t n) { CoreContext::Instanz().MsgBox("Meldung " + text::Str(n)); }
+void Kiki(std::int32_t n) {
+  CoreContext::Instanz().MsgBox("Meldung " + text::Str(n));
+}
 
 }  // namespace Zahl
