@@ -1,0 +1,33 @@
+#include "funclist/core/Funktionsliste.h"
+
+#include <algorithm>
+
+namespace Funktionsliste {
+
+bool IstSchonImRing(const std::vector<std::string>& RListe, std::string_view s) {
+  return std::find(RListe.begin(), RListe.end(), s) != RListe.end();
+}
+
+void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s) {
+  if (!IstSchonImRing(RListe, s)) RListe.push_back(s);
+}
+
+std::string Dateiinhalt(const std::vector<std::string>& RListe) {
+  std::string zeile;
+  for (std::size_t i = 1; i < RListe.size(); ++i) zeile += "$" + RListe[i];
+  return zeile + "\n";
+}
+
+std::vector<std::string> Eintraege(std::string_view inhalt) {
+  std::vector<std::string> stuecke;
+  std::string_view rest = inhalt.empty() ? inhalt : inhalt.substr(1);
+  for (auto k = rest.find('$'); k != std::string_view::npos; k = rest.find('$')) {
+    stuecke.emplace_back(rest.substr(0, k));
+    rest = rest.substr(k + 1);
+  }
+  while (!rest.empty() && (rest.back() == '\r' || rest.back() == '\n')) rest.remove_suffix(1);
+  if (!rest.empty()) stuecke.emplace_back(rest);
+  return stuecke;
+}
+
+}  // namespace Funktionsliste

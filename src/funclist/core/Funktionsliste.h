@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The function list: element 0 is always the zero function, further entries are function texts in
+// the order they were first added, never twice. Its file is one line: every entry from element 1
+// on, each preceded by "$", then the line end.
+namespace Funktionsliste {
+
+inline const std::string kNullfunktion = "0 / 1  ";
+
+bool IstSchonImRing(const std::vector<std::string>& RListe, std::string_view s);
+// The only way entries are added: appends s unless the list holds it already.
+void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s);
+
+// The file's content for a list, line end included.
+std::string Dateiinhalt(const std::vector<std::string>& RListe);
+// The pieces a file's content offers to the list, in file order. The first character, the "$"
+// a saved file begins with, is dropped whatever it is; only line ends at the very end are
+// removed, so a line end inside the content stays part of its piece.
+std::vector<std::string> Eintraege(std::string_view inhalt);
+
+}  // namespace Funktionsliste
