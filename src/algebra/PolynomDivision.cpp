@@ -84,7 +84,7 @@ std::int32_t PolynomT::ggF() const {
   const int g = grad();
   for (int i = 0; i <= g; ++i) {
     all = all && Zahl::IstGanzzahlig(Koeff[i]);
-    r = std::max(r, text::ToInt64(std::abs(Koeff[i])));
+    r = std::max<std::int64_t>(r, text::ToInt32(std::abs(Koeff[i])));
   }
   if (all && r > 1) {
     for (int i = 0; i <= g; ++i) r = Zahl::ggT(r, text::ToInt64(std::abs(Koeff[i])));

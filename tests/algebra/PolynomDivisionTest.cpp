@@ -116,9 +116,9 @@ TEST_F(PolynomDivisionTest, IntegerContentAndIntegrality) {
     int content;
     bool integral;
   };
-  const Case cases[] = {{{4, 0, 6}, 2, true}, {{-6}, 6, true},  {{1, 1, 1}, 1, true},
-                        {{1, 0.5}, 1, false}, {{}, 1, true},    {{-1.0000000002, 3}, 1, true},
-                        {{0.5, 2}, 1, false}, {{3e9}, 1, false}};
+  const Case cases[] = {{{4, 0, 6}, 2, true}, {{-6}, 6, true},   {{1, 1, 1}, 1, true},
+                        {{1, 0.5}, 1, false}, {{}, 1, true},     {{-1.0000000002, 3}, 1, true},
+                        {{0.5, 2}, 1, false}, {{3e9}, 1, false}, {{-2147483648.0}, 1, true}};
   for (const auto& c : cases) {
     PolynomT p;
     Setze(p, c.p);
