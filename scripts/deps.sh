@@ -14,4 +14,4 @@ varelto_install_missing() {
 }
 
 VARELTO_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-translations-l10n fonts-liberation2)
+  qt6-base-dev qt6-translations-l10n fonts-liberation2 xvfb xauth)

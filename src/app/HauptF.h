@@ -1,0 +1,183 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "algebra/CoreContext.h"
+#include "algebra/PolynomT.h"
+#include "app/Canvas.h"
+#include "app/Controls.h"
+#include "app/EventBinding.h"
+#include "app/ToolkitServices.h"
+#include "app/UpDownArrows.h"
+
+// Value table data: row 0 the x of each critical point, rows 1 to 3 f, f', f'' there; columns 1
+// to 50 give room for 50 points.
+using WertTabelle = std::array<std::array<double, 51>, 4>;
+// Texts of the shown table: rows 1 to 4, columns 1 to 9 (and the extra column 10).
+using StringTabelle = std::array<std::array<std::string, 11>, 5>;
+
+// The program's single main window. It is the core's context, so f, g, the derivatives, the
+// scratch polynomials and the binomial table that the algebra uses are the window's own
+// properties. Its controls are reached by name, through the typed accessors below.
+class HauptF : public QMainWindow, public CoreContext {
+  Q_OBJECT
+
+ public:
+  // Lays the window out and creates its controls, binding the rows of bindings as each control
+  // is made. Init has not run yet.
+  explicit HauptF(ToolkitServices& services, const std::vector<Binding>& bindings = BindingTable());
+  ~HauptF() override;
+
+  // The open window; when there is none, creates one with the Qt services, runs its open event
+  // and shows it. Calls made while that window is being opened return it.
+  static HauptF& Instanz();
+
+  // The open event: runs Init, once per window.
+  void Event_Open();
+  // Completes the window state that the construction defaults leave empty.
+  void Init();
+
+  ToolkitServices& Services() const { return services_; }
+
+  // The control of this name, of this kind. Throws std::logic_error when there is none.
+  template <class Kind>
+  Kind& Control(std::string_view name) const {
+    auto* control = qobject_cast<Kind*>(ControlByName(name));
+    if (control == nullptr)
+      throw std::logic_error("no control " + std::string(name) + " of kind " +
+                             Kind::staticMetaObject.className());
+    return *control;
+  }
+  // All controls in creation order.
+  const std::vector<QWidget*>& Controls() const { return controls_; }
+
+#define VARELTO_CONTROL(Kind, name) \
+  Kind& name() const {              \
+    return Control<Kind>(#name);    \
+  }
+  VARELTO_CONTROL(TextField, EingF)
+  VARELTO_CONTROL(TextField, vonF)
+  VARELTO_CONTROL(TextField, bisF)
+  VARELTO_CONTROL(TextField, IntegralF)
+  VARELTO_CONTROL(TextField, y21F)
+  VARELTO_CONTROL(TextField, y31F)
+  VARELTO_CONTROL(TextField, y22F)
+  VARELTO_CONTROL(TextField, y32F)
+  VARELTO_CONTROL(TextField, y23F)
+  VARELTO_CONTROL(TextField, y33F)
+  VARELTO_CONTROL(TextField, y24F)
+  VARELTO_CONTROL(TextField, y34F)
+  VARELTO_CONTROL(TextField, y25F)
+  VARELTO_CONTROL(TextField, y35F)
+  VARELTO_CONTROL(TextField, y26F)
+  VARELTO_CONTROL(TextField, y36F)
+  VARELTO_CONTROL(TextField, y27F)
+  VARELTO_CONTROL(TextField, y37F)
+  VARELTO_CONTROL(TextField, y28F)
+  VARELTO_CONTROL(TextField, y38F)
+  VARELTO_CONTROL(TextField, y29F)
+  VARELTO_CONTROL(TextField, y39F)
+  VARELTO_CONTROL(TextField, y2XF)
+  VARELTO_CONTROL(TextField, y3XF)
+  VARELTO_CONTROL(TextField, x1F)
+  VARELTO_CONTROL(TextField, y11F)
+  VARELTO_CONTROL(TextField, x2F)
+  VARELTO_CONTROL(TextField, y12F)
+  VARELTO_CONTROL(TextField, x3F)
+  VARELTO_CONTROL(TextField, y13F)
+  VARELTO_CONTROL(TextField, x4F)
+  VARELTO_CONTROL(TextField, y14F)
+  VARELTO_CONTROL(TextField, x5F)
+  VARELTO_CONTROL(TextField, y15F)
+  VARELTO_CONTROL(TextField, x6F)
+  VARELTO_CONTROL(TextField, y16F)
+  VARELTO_CONTROL(TextField, x7F)
+  VARELTO_CONTROL(TextField, y17F)
+  VARELTO_CONTROL(TextField, x8F)
+  VARELTO_CONTROL(TextField, y18F)
+  VARELTO_CONTROL(TextField, x9F)
+  VARELTO_CONTROL(TextField, y19F)
+  VARELTO_CONTROL(TextField, xXF)
+  VARELTO_CONTROL(TextField, y1XF)
+  VARELTO_CONTROL(PushButton, RPfeilB)
+  VARELTO_CONTROL(PushButton, LPfeilB)
+  VARELTO_CONTROL(PushButton, IntegralB)
+  VARELTO_CONTROL(TextArea, AnzeigeF)
+  VARELTO_CONTROL(Canvas, GraphCanvas)
+  VARELTO_CONTROL(TextArea, AusgF2)
+  VARELTO_CONTROL(ComboBox, StellenWahlB)
+  VARELTO_CONTROL(ComboBox, RinglisteB)
+  VARELTO_CONTROL(PushButton, VerschiebeB)
+  VARELTO_CONTROL(TextField, xVF)
+  VARELTO_CONTROL(TextField, yVF)
+  VARELTO_CONTROL(TextField, EingF2)
+  VARELTO_CONTROL(TextArea, AusgF1)
+  VARELTO_CONTROL(TextArea, AusgF1N)
+  VARELTO_CONTROL(TextArea, AusgF2N)
+  VARELTO_CONTROL(TextArea, AsyAusgF)
+  VARELTO_CONTROL(Label, AsyT)
+  VARELTO_CONTROL(TextField, xKoF)
+  VARELTO_CONTROL(TextField, yKoF)
+  VARELTO_CONTROL(Label, xKoL)
+  VARELTO_CONTROL(Label, yKoL)
+  VARELTO_CONTROL(PushButton, KuerzReportB)
+  VARELTO_CONTROL(Label, KooLoT)
+  VARELTO_CONTROL(Label, KooRuT)
+  VARELTO_CONTROL(Label, Mauszeiger)
+  VARELTO_CONTROL(ComboBox, KoeffRundenWahlB)
+#undef VARELTO_CONTROL
+
+  // What the core asks of its context.
+  void MsgBox(const std::string& text) override;
+  void SetKuerzReportBVisible(bool visible) override;
+  bool KuerzReportBVisible() const override;
+  void Yield() override;
+
+  // The window state besides the core's (Stellenzahl, Report, Poly, BinKoeff, wzaehler, RRR, RR,
+  // Pg, KPMenge, NeueFunktion, GrafikHalten, xmin, xmax, ymin, ymax). PPP and Asymptote exist
+  // once Init has run; PPP set means Init has run.
+  std::unique_ptr<PolynomT> PPP;
+  WertTabelle WertTab{};
+  StringTabelle StringTab{};
+  std::int32_t links = 0;
+  std::int32_t rechts = 0;
+  std::int32_t KPAnzahl = 0;
+  std::int32_t PZeiger = 0;
+  std::vector<std::string> RListe{""};
+  std::unique_ptr<PolynomT> Asymptote;
+  double mx = 1.0;
+  double dy = 1.0;
+  double deltax = 1.0;
+  double Integral = 0.0;
+  bool NeueGrenzen = false;
+  std::int32_t oldx = 0;
+  std::int32_t oldy = 0;
+  bool BildBewegen = false;
+
+  // The handlers and methods of the evaluation run and result display (src/evaluation).
+
+  // The handlers of the graph sketch and navigation (src/graph).
+
+  // The handlers and methods of the function list and the registers (src/funclist/gui).
+
+ protected:
+  // Return presses "OK" wherever the focus is: fields and buttons leave the key to the window.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Layout();
+  void CreateControls(const std::vector<Binding>& bindings);
+  QWidget* ControlByName(std::string_view name) const;
+
+  ToolkitServices& services_;
+  std::map<std::string, QWidget*, std::less<>> byName_;
+  std::vector<QWidget*> controls_;
+};

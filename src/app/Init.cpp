@@ -1,0 +1,17 @@
+#include "app/HauptF.h"
+
+void HauptF::Event_Open() {
+  Init();
+}
+
+// Poly, RR, RRR and Pg are objects of the core context and so exist, as new zero objects, from
+// construction on; of them only g needs a value of its own, 0 / 1.
+void HauptF::Init() {
+  FuelleBinKoeff();
+  Pg.Nullen();
+  PPP = std::make_unique<PolynomT>();
+  RListe[0] = "0 / 1  ";
+  Asymptote = std::make_unique<PolynomT>();
+  NeueFunktion = true;
+  // Init's last step, the first evaluation run Funktionsauswertung(), belongs here.
+}

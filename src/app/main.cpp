@@ -1,0 +1,6 @@
+#include "app/Varelto.h"
+
+int main(int argc, char** argv) {
+  Varelto app(argc, argv);
+  return app.Run();
+}
