@@ -1,0 +1,22 @@
+#include "parser/ParseChain.h"
+
+#include "parser/Grobkontrolle.h"
+#include "parser/KlammerAusgleich.h"
+#include "parser/KlammernFinden.h"
+#include "parser/String2Poly.h"
+#include "parser/TermLanguage.h"
+
+namespace Parser {
+
+void ParseChain(std::string s, PolynomT& target, bool& ok) {
+  ok = true;
+  Grobkontrolle(s, ok);
+  if (ok) KlammerAusgleich(s, ok);
+  if (ok) NormalizeTerm(s, ok);
+  if (ok) KlammernFinden(s, ok);
+  // A bracket left by the rewriting would be dropped unread by the bracket-free reading.
+  if (ok && s.find_first_of("()") != std::string::npos) ok = false;
+  if (ok) String2Poly(target, s, ok);
+}
+
+}  // namespace Parser

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "algebra/PolynomT.h"
+
+namespace Parser {
+
+// The whole way from a typed term to a polynomial: the rough check, the bracket balance, the
+// bracket rewriting and the bracket-free reading, with the texts outside the term language refused
+// on the way. Sets ok itself; target is written only when the term is accepted.
+void ParseChain(std::string s, PolynomT& target, bool& ok);
+
+}  // namespace Parser

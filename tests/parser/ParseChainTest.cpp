@@ -1,0 +1,152 @@
+#include "parser/ParseChain.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "ParserTestSupport.h"
+
+namespace {
+
+using parser_test::Coefficients;
+using parser_test::kRefused;
+using parser_test::Power;
+using parser_test::Reading;
+
+struct ChainRow {
+  const char* name;
+  std::string text;
+  Reading expected;
+  int degreeMessages = 0;
+  friend void PrintTo(const ChainRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class ParseChainRow : public parser_test::ParserTest,
+                      public ::testing::WithParamInterface<ChainRow> {};
+
+TEST_P(ParseChainRow, ReadsAsTypedOrRefuses) {
+  const ChainRow& r = GetParam();
+  PolynomT target;
+  parser_test::FillUntouched(target);
+  bool ok = false;
+  Parser::ParseChain(r.text, target, ok);
+  parser_test::ExpectReading(target, ok, r.expected);
+  EXPECT_EQ(context.messages.size(), static_cast<std::size_t>(r.degreeMessages));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TypedTerms, ParseChainRow,
+    ::testing::Values(
+        ChainRow{"start_numerator", "(x-2)(x^2+x+1)(x^2-3)", Coefficients{6, 3, 1, -4, -1, 1}},
+        ChainRow{"start_denominator", "(x+4)(x^2+1)^2", Coefficients{4, 1, 8, 2, 4, 1}},
+        ChainRow{"products_rounded_through_term_texts", "(x+0.1)(x+0.2)(x-0.7)",
+                 Coefficients{-0.014, -0.19, -0.4, 1}},
+        ChainRow{"comma_and_blanks", "x^2 + 2,5x", Coefficients{0, 2.5, 1}},
+        ChainRow{"other_letters_dropped", "2 y + 1", Coefficients{3}},
+        ChainRow{"empty_text", "", Coefficients{}}, ChainRow{"x_before_digit", "x2+1", kRefused},
+        ChainRow{"rough_check_refusal", "exp(x)", kRefused},
+        ChainRow{"bracket_closing_nothing", "(x+1))(", kRefused},
+        ChainRow{"two_factors_and_a_sum", "2(x-1)(x+3)", Coefficients{-6, 4, 2}},
+        ChainRow{"minus_before_product", "-(x+2)(x-2)", Coefficients{4, 0, -1}},
+        ChainRow{"nested_brackets", "(x+1)((x+2)(x+3))", Coefficients{6, 11, 6, 1}},
+        ChainRow{"twelfth_power", "(x+1)^12",
+                 Coefficients{1, 12, 66, 220, 495, 792, 924, 792, 495, 220, 66, 12, 1}},
+        ChainRow{"bracket_to_the_power_zero", "(x+1)^0", Coefficients{1}},
+        ChainRow{"upper_case_x", "X^2-1", Coefficients{-1, 0, 1}},
+        ChainRow{"plus_after_caret", "(x+1)x^+2", Coefficients{0, 0, 1, 1}},
+        ChainRow{"caret_twice", "x^^2", Power(2)}),
+    parser_test::RowName<ChainRow>);
+
+INSTANTIATE_TEST_SUITE_P(
+    MendedFaults, ParseChainRow,
+    ::testing::Values(
+        ChainRow{"open_brackets_closed", "((x+1)", Coefficients{1, 1}},
+        ChainRow{"open_second_bracket_closed", "(x-2)(x+1", Coefficients{-2, -1, 1}},
+        ChainRow{"star_factors_with_bracket", "3*x*(x+1)", Coefficients{0, 3, 3}},
+        ChainRow{"star_before_and_after_bracket", "2*(x+1)*x^2", Coefficients{0, 0, 2, 2}},
+        ChainRow{"four_star_factors", "2*x*3*x", Coefficients{0, 0, 6}},
+        ChainRow{"star_before_negative_factor", "x*-1", Coefficients{0, -1}},
+        ChainRow{"star_between_numbers", "2*-3", Coefficients{-6}},
+        ChainRow{"star_in_a_sum", "1-2*x^2+x", Coefficients{1, 1, -2}},
+        ChainRow{"star_with_signed_factors", "7-x*4.5*+8", Coefficients{7, -36}},
+        ChainRow{"star_without_left_factor", "1+*x", kRefused},
+        ChainRow{"double_minus_before_bracket", "--(x+1)", Coefficients{1, 1}},
+        ChainRow{"double_minus_before_left_factor", "x--2(x+1)", Coefficients{2, 3}},
+        ChainRow{"minus_plus_before_bracket", "-+(x-1)", Coefficients{1, -1}},
+        ChainRow{"sign_before_closing_bracket", "(x-)-9", Coefficients{-9, 1}},
+        ChainRow{"star_without_right_factor", "x*", kRefused},
+        ChainRow{"whole_exponent_after_second_bracket", "(x+1)(x+2)^12",
+                 Coefficients{4096, 28672, 92160, 180224, 239360, 228096, 160512, 84480, 33264,
+                              9680, 2024, 288, 25, 1}},
+        ChainRow{"refused_right_factor", "(x+1)x2", kRefused},
+        ChainRow{"refused_content_of_product", "2(x3)", kRefused},
+        ChainRow{"refused_base_of_power", "(x3)^2", kRefused},
+        ChainRow{"refused_base_to_the_power_zero", "(x3)^0", kRefused},
+        ChainRow{"caret_after_number", "2^3", kRefused},
+        ChainRow{"caret_before_bracket", "2^(x+1)", kRefused},
+        ChainRow{"caret_without_exponent", "(x+1)^", kRefused},
+        ChainRow{"power_43", "x^43", kRefused}, ChainRow{"power_0", "x^0", kRefused},
+        ChainRow{"leading_zero_in_power", "x^02", kRefused},
+        ChainRow{"negative_exponent", "x^-2", kRefused},
+        ChainRow{"fractional_exponent", "x^0.5", kRefused},
+        ChainRow{"fractional_bracket_exponent", "(x+1)^1.5", kRefused},
+        ChainRow{"power_43_multiplied_out", "(x^43)(x)", kRefused},
+        ChainRow{"x_before_point", "x.5", kRefused},
+        ChainRow{"number_with_two_points", "1.2.3x", kRefused},
+        ChainRow{"sixty_letters_x", "x^30x^30", kRefused},
+        ChainRow{"exponent_beyond_int32", "(x+1)^2147483648", kRefused},
+        ChainRow{"constant_beyond_1000", "(2)^1001", kRefused},
+        ChainRow{"constant_to_the_1000th", "(1)^1000", Coefficients{1}},
+        ChainRow{"power_stops_at_zero", "(x+1)^5000", Coefficients{}, 1},
+        ChainRow{"power_overflow_then_product", "(x^21)^2(x+1)", Coefficients{}, 1},
+        ChainRow{"product_reaching_42", "(x^20)(x^22)", Coefficients{}, 1},
+        ChainRow{"power_beyond_double_range", "(10)^400", kRefused},
+        ChainRow{"literal_beyond_double_range", "1" + std::string(400, '0'), kRefused},
+        ChainRow{"product_beyond_double_range",
+                 "(1" + std::string(200, '0') + ")(1" + std::string(200, '0') + ")", kRefused},
+        ChainRow{"pass_limit", std::string(1001, '(') + "x" + std::string(1001, ')'), kRefused},
+        ChainRow{"deep_but_within_the_pass_limit",
+                 std::string(900, '(') + "x" + std::string(900, ')'), Coefficients{0, 1}}),
+    parser_test::RowName<ChainRow>);
+
+std::string Repeated(const std::string& piece, std::size_t length) {
+  std::string s;
+  while (s.size() + piece.size() <= length) s += piece;
+  return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileInput, ParseChainRow,
+    ::testing::Values(
+        ChainRow{"empty", "", Coefficients{}}, ChainRow{"only_blanks", "     ", Coefficients{}},
+        ChainRow{"lone_opening_bracket", "(", Coefficients{}},
+        ChainRow{"lone_closing_bracket", ")", kRefused},
+        ChainRow{"empty_brackets", "()", Coefficients{}},
+        ChainRow{"caret_at_the_end", "x^", kRefused},
+        ChainRow{"caret_at_the_start", "^2", kRefused},
+        ChainRow{"double_minus", "--x", Coefficients{0, 1}},
+        ChainRow{"triple_minus", "2---3", Coefficients{-1}},
+        ChainRow{"highest_power", "x^42", Power(42)},
+        ChainRow{"highest_power_times_constant", "2(x^42)", Coefficients{}, 1},
+        ChainRow{"decimal_comma", "1,5x", Coefficients{0, 1.5}},
+        ChainRow{"upper_case_x", "X^2", Power(2)}, ChainRow{"upper_case_e", "E", kRefused},
+        ChainRow{"unicode",
+                 "x\xc2\xb2 + \xe2\x88\x9a"
+                 "2 \xf0\x9f\x98\x80",
+                 Coefficients{2, 1}},
+        ChainRow{"control_characters", std::string("x\0+\t1\x7f\x1b", 7), Coefficients{1, 1}},
+        ChainRow{"invalid_utf8", "\xff\xfe(x\xc3)", Coefficients{0, 1}},
+        ChainRow{"long_sum", Repeated("x+", 10000), Coefficients{0, 5000}},
+        ChainRow{"long_digit_run", std::string(10000, '1'), kRefused},
+        ChainRow{"long_run_of_signs", Repeated("-", 10000) + "x", Coefficients{0, 1}},
+        ChainRow{"long_run_of_x", std::string(10000, 'x'), kRefused},
+        ChainRow{"long_run_of_opening_brackets", std::string(10000, '('), kRefused},
+        ChainRow{"long_run_of_closing_brackets", std::string(10000, ')'), kRefused},
+        ChainRow{"long_product_chain", Repeated("x*", 9998) + "x", kRefused, 1},
+        ChainRow{"long_bracket_product", Repeated("(x+1)", 10000), kRefused, 1},
+        ChainRow{"long_nesting_of_second_brackets", Repeated("(1)(", 8000) + std::string(2000, ')'),
+                 Coefficients{}}),
+    parser_test::RowName<ChainRow>);
+
+}  // namespace
