@@ -1,0 +1,85 @@
+#include <string>
+#include <vector>
+
+#include "RootsTestSupport.h"
+
+namespace {
+
+using FaktorformTest = RootsTest;
+using Factors = std::vector<std::vector<double>>;
+
+struct Case {
+  const char* why;
+  Factors factors;
+  int stellenzahl;
+  const char* text;
+};
+
+TEST_F(FaktorformTest, FactorForms) {
+  const Factors start = {{-2, 1}, {1, 1, 1}, {-3, 0, 1}};
+  const Case cases[] = {
+      {"zero polynomial", {{0}}, 1, "0"},
+      {"constant: its display term text", {{-3}}, 1, "- 3  "},
+      {"degree 1 starts with one blank", {{-1, 1}}, 1, " ( x-1)"},
+      {"negative zero written with plus", {{2.5, 1}}, 1, " ( x + 2.5)"},
+      {"multiplicity and constant behind", {{12, 0, -9, 3}}, 1, " ( x + 1) * ( x-2)^2 * 3"},
+      {"rest exactly 1 adds nothing", {{-1, 1}, {-2, 1}, {-3, 1}}, 1, " ( x-1) * ( x-2) * ( x-3)"},
+      {"zero 0 written x", {{0, 2}}, 1, " x * 2"},
+      {"x^2", {{0, 0, 1}}, 1, " x^2"},
+      {"square-free rest in front", {{-1, 1}, {1, 0, 1}}, 1, "(1  + x^2  ) * ( x-1)"},
+      {"negative constant rest in front", {{2, -2}}, 1, "2 (- 1  ) * ( x-1)"},
+      {"positive constant rest behind", {{-1, 0.5}}, 1, " ( x-2) * 0.5"},
+      {"rest 1.5", {{-1.5, 1.5}}, 1, " ( x-1) * 1.5"},
+      {"no real zero: the product text alone", {{1, 0, 1}}, 1, "(1  + x^2  )"},
+      {"numerator of the start function", start, 1,
+       "(1  + x  + x^2  ) * ( x + 1.7) * ( x-1.7) * ( x-2)"},
+      {"denominator of the start function",
+       {{4, 1}, {1, 0, 1}, {1, 0, 1}},
+       1,
+       "(1  + x^2  )^2 * ( x + 4)"},
+      {"zeros alike at the result rounding stay apart",
+       {{-1, 1}, {-1.001, 1}},
+       1,
+       " ( x-1) * ( x-1)"},
+      {"slightly negative zero that rounds to 0 is x", {{0.04, 1}, {-1, 1}}, 1, " x * ( x-1)"},
+      {"zeros kept for the sign change are divided off once",
+       {{-200003, 0, 100001}},
+       1,
+       " ( x + 1.4) * ( x-1.4) * 100001"},
+      {"whole-number divisor 0 is skipped",
+       {{0.4}, {1, 0, 1}, {1, 0, 1}},
+       1,
+       "(0.4  + 0.4x^2  )(1  + x^2  )"},
+      {"whole numbers", start, 0, "(1  + x  + x^2  ) * ( x + 2) * ( x-2) * ( x-2)"},
+      {"zero that rounds to 0 at no decimals", {{-0.4, 1}}, 0, " x"},
+      {"two decimals", {{-1.234, 1}, {2.5, 1}, {2.5, 1}}, 2, " ( x + 2.5)^2 * ( x-1.23)"},
+      {"unequal factor texts of the rest",
+       {{-1, 1}, {2}, {1.25, 0, 1}, {1.25, 0, 1}},
+       2,
+       "(1.25  + x^2  )(2.5  + 2x^2  ) * ( x-1)"},
+      {"six decimals", start, 6, "(1  + x  + x^2  ) * ( x + 1.732051) * ( x-1.732051) * ( x-2)"},
+      {"within 5e-5 of a whole number", {{-1.00004, 1}}, 6, " ( x-1)"},
+      {"beyond 5e-5", {{-1.0001, 1}}, 6, " ( x-1.0001)"},
+      {"points between clustered zeros divide nothing off and write no factor",
+       {{-1.0001, 1}, {-1.0005, 1}, {-1.0005, 1}},
+       4,
+       " ( x-1.0001) * ( x-1.0005)^2"},
+      // A flat region as the algorithm gives it, pinned: the exponents and the rest's degree
+      // still add up to 7.
+      {"flat regions",
+       {{-4.3, 1}, {-2, 1}, {-2, 1}, {-2, 1}, {3.5, 1}, {3.5, 1}, {3.5, 1}},
+       1,
+       "(49  - 21x  - 11.8x^2  + 3x^3  + x^4  ) * ( x + 3.5) * ( x-2) * ( x-4.3)"},
+  };
+  for (const auto& c : cases) {
+    kontext.Stellenzahl = c.stellenzahl;
+    PolynomT p;
+    SetzeProdukt(p, c.factors);
+    PolynomT before;
+    before.KopieVon(p);
+    EXPECT_EQ(p.Faktorform(), c.text) << c.why;
+    EXPECT_EQ(p.Koeff, before.Koeff) << c.why << ": receiver changed";
+  }
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include <cstdint>
+
+#include "GeneratedPolynomials.h"
+#include "LiteralReference.h"
+#include "RootsTestSupport.h"
+#include "roots/KritischePunkte.h"
+#include "roots/Nullstellen.h"
+
+namespace {
+
+using LiteralComparisonTest = RootsTest;
+
+TEST_F(LiteralComparisonTest, FastRootFinderGivesTheLiteralZeroSetsBitForBit) {
+  const std::vector<GeneratedPolynomial> corpus = ComparisonCorpus();
+  ASSERT_GE(corpus.size(), 300u);
+  int degree42 = 0;
+  for (const auto& g : corpus) {
+    PolynomT p;
+    Setze(p, g);
+    degree42 += p.grad() == 42;
+    ZeroSet fast;
+    ZeroSet reference;
+    std::int64_t evaluations = 0;
+    Analyse::FindeNullstellen(p, fast);
+    literal::FindeNullstellen(p, reference, evaluations);
+    // Double equality: -0 and 0 count as equal, every other bit must match.
+    EXPECT_EQ(fast.a, reference.a) << g.name;
+  }
+  EXPECT_GE(degree42, 3);
+}
+
+TEST_F(LiteralComparisonTest, FactorForms) {
+  for (const int stellenzahl : {1, 6}) {
+    kontext.Stellenzahl = stellenzahl;
+    for (const auto& g : ComparisonCorpus()) {
+      PolynomT p;
+      Setze(p, g);
+      if (p.grad() > 20) continue;
+      std::int64_t evaluations = 0;
+      EXPECT_EQ(p.Faktorform(), literal::Faktorform(p, evaluations)) << g.name;
+    }
+  }
+}
+
+TEST_F(LiteralComparisonTest, CriticalPointsAndPlotRangeOfSchoolFunctions) {
+  for (const SchoolFunction& s : SchoolFunctions(60)) {
+    RationalT f;
+    Setze(f.Zl, s.zl);
+    Setze(f.Nn, s.nn);
+    SetzeRR(kontext, f);
+    ZeroSet fast;
+    ZeroSet reference;
+    std::int64_t evaluations = 0;
+    Analyse::FindeKP(f, fast);
+    literal::FindeKP(f, reference, evaluations);
+    EXPECT_EQ(fast.a, reference.a) << s.zl.name;
+
+    RationalT g;
+    g.KopieVon(f);
+    f.EckenErmitteln();
+    literal::EckenErmitteln(g, evaluations);
+    EXPECT_EQ(f.xmin, g.xmin) << s.zl.name;
+    EXPECT_EQ(f.xmax, g.xmax) << s.zl.name;
+    EXPECT_EQ(f.ymin, g.ymin) << s.zl.name;
+    EXPECT_EQ(f.ymax, g.ymax) << s.zl.name;
+  }
+}
+
+TEST_F(LiteralComparisonTest, StartFunction) {
+  RationalT f;
+  Startfunktion(f);
+  SetzeRR(kontext, f);
+  for (const PolynomT* p : {&f.Zl, &f.Nn, &kontext.RR[1].Zl, &kontext.RR[2].Zl}) {
+    ZeroSet fast;
+    ZeroSet reference;
+    std::int64_t evaluations = 0;
+    Analyse::FindeNullstellen(*p, fast);
+    literal::FindeNullstellen(*p, reference, evaluations);
+    EXPECT_EQ(fast.a, reference.a) << p->Term2String();
+  }
+}
+
+}  // namespace
