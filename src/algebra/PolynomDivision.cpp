@@ -107,10 +107,12 @@ void PolynomT::Runden(std::int32_t n) {
 
 void PolynomT::xVerschiebungUm(double h) {
   CoreContext& k = CoreContext::Instanz();
+  // A zero coefficient contributes nothing, also where the power of h overflows (0 * inf is NaN).
   for (int i = 0; i < kN; ++i)
     for (int j = 0; j <= i; ++j)
-      k.Poly[i].Koeff[j] =
-          (Koeff[i] * static_cast<double>(k.BinKoeff[i][j])) * std::pow(-h, double(i - j));
+      k.Poly[i].Koeff[j] = Koeff[i] == 0.0 ? 0.0
+                                           : (Koeff[i] * static_cast<double>(k.BinKoeff[i][j])) *
+                                                 std::pow(-h, double(i - j));
   PolynomT s;
   for (int i = 0; i < kN; ++i) s.Summe(s, k.Poly[i]);
   KopieVon(s);

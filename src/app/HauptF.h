@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@
 #include "app/EventBinding.h"
 #include "app/ToolkitServices.h"
 #include "app/UpDownArrows.h"
+#include "graph/DisplayList.h"
+#include "graph/GapCache.h"
+#include "evaluation/Integration.h"
 
 // Value table data: row 0 the x of each critical point, rows 1 to 3 f, f', f'' there; columns 1
 // to 50 give room for 50 points.
@@ -163,10 +167,83 @@ class HauptF : public QMainWindow, public CoreContext {
   bool BildBewegen = false;
 
   // The handlers and methods of the evaluation run and result display (src/evaluation).
+  void EingF_TextChange(TextField& field);
+  void QuitB_Action(PushButton& button);
+  void vonF_TextChange(TextField& field);
+  void bisF_TextChange(TextField& field);
+  void xXF_TextChange(TextField& field);
+  void RPfeilB_Action(PushButton& button);
+  void LPfeilB_Action(PushButton& button);
+  void PushButton1_Action(PushButton& button);
+  void IntegralB_Action(PushButton& button);
+  void QuitB11_Action(PushButton& button);
+  void StellenWahlB_TextChanged(ComboBox& box);
+  void VerschiebeB_Action(PushButton& button);
+  void xVF_TextChange(TextField& field);
+  void yVF_TextChange(TextField& field);
+  void EingF2_TextChange(TextField& field);
+  void QuitB112_Action(PushButton& button);
+  void KuerzReportB_Action(PushButton& button);
+  // Analyses the function in the term fields and shows every result; false when a term field
+  // was refused, which then shows its text in red and leaves f as it was.
+  bool Funktionsauswertung();
+  void TabFill();
+  void TabLeer();
+  void WerteEintragen();
+  void AlleWerteBerechnen();
+  void Integralanforderung();
+  // The integral field after a new result rounding: the stored integral rounded anew when it
+  // belongs to f and the bounds shown, otherwise empty.
+  void IntegralNeuRunden();
+  // Integrates f from a to b into Integral; otherwise gap becomes the text of a gap in [a; b].
+  void Integriere(double a, double b, std::string& gap);
+  void Verschieben();
+  // Whether the term fields show anything but the last analysed f.
+  bool TermfelderNeu() const;
+  // What the stored Integral belongs to; empty while it belongs to nothing shown.
+  std::optional<Auswertung::Integralschluessel> IntegralSchluessel;
 
   // The handlers of the graph sketch and navigation (src/graph).
+  void GraphCanvas_Paint(Canvas& sender, QPainter& g);
+  void GraphCanvas_MouseEnter(Canvas& sender);
+  void GraphCanvas_MouseExit(Canvas& sender);
+  void GraphCanvas_MouseMove(Canvas& sender, int X, int Y);
+  bool GraphCanvas_MouseDown(Canvas& sender, int X, int Y);
+  bool GraphCanvas_MouseWheel(Canvas& sender, int X, int Y, int deltaX, int deltaY);
+  void HZoomArrows_Up(UpDownArrows& sender);
+  void HZoomArrows_Down(UpDownArrows& sender);
+  // Draws the sketch of f into g; called only from the paint event.
+  void Zeichnef(QPainter& g);
+  // What Zeichnef paints. Settles the view of this drawing, recomputes deltax, mx and dy and
+  // writes the corner labels.
+  graph::DisplayList SketchOfF();
+  graph::GapCache gapCache;
 
   // The handlers and methods of the function list and the registers (src/funclist/gui).
+  // The confirmation of type 1, 2, 3, 6 or 7: 1 for the action button, -1 for the alternate
+  // one, 0 for cancel or anything else.
+  std::int32_t ListBotschaft(std::int32_t typ);
+  bool IstSchonImRing(std::string_view s) const;
+  void fInRListeEinfuegen(const std::string& s);
+
+  // List commands, the list file, the register buttons and the coefficient rounding.
+  void RNextB1_Action(PushButton& button);
+  void RinglisteB_TextChanged(ComboBox& box);
+  void gfB1_Action(PushButton& button);
+  void gfB_Action(PushButton& button);
+  void gmalfB_Action(PushButton& button);
+  void gmalfB1_Action(PushButton& button);
+  void gmalfB11_Action(PushButton& button);
+  void RZeigB_Action(PushButton& button);
+  void g_AnzB_Action(PushButton& button);
+  void g_AnzB1_Action(PushButton& button);
+  void KoeffRundenWahlB_TextChanged(ComboBox& box);
+  // Shows the whole function list in a message box.
+  void Ringkontrolle();
+  // Writes the list to a file the user chooses, or says that it could not.
+  void RSpeichern();
+  // Appends the entries of a file the user chooses, or says why it could not be read.
+  void RLaden();
 
  protected:
   // Return presses "OK" wherever the focus is: fields and buttons leave the key to the window.

@@ -13,5 +13,5 @@ void HauptF::Init() {
   RListe[0] = "0 / 1  ";
   Asymptote = std::make_unique<PolynomT>();
   NeueFunktion = true;
-  // Init's last step, the first evaluation run Funktionsauswertung(), belongs here.
+  Funktionsauswertung();
 }

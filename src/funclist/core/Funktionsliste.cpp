@@ -20,7 +20,11 @@ std::string Dateiinhalt(const std::vector<std::string>& RListe) {
 
 std::vector<std::string> Eintraege(std::string_view inhalt) {
   std::vector<std::string> stuecke;
-  std::string_view rest = inhalt.empty() ? inhalt : inhalt.substr(1);
+  // The dropped first character may take several bytes in UTF-8.
+  std::size_t erstes = inhalt.empty() ? 0 : 1;
+  while (erstes < inhalt.size() && (static_cast<unsigned char>(inhalt[erstes]) & 0xC0) == 0x80)
+    ++erstes;
+  std::string_view rest = inhalt.substr(erstes);
   for (auto k = rest.find('$'); k != std::string_view::npos; k = rest.find('$')) {
     stuecke.emplace_back(rest.substr(0, k));
     rest = rest.substr(k + 1);

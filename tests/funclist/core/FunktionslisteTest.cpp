@@ -38,6 +38,7 @@ TEST(Funktionsliste, ReadingPieces) {
       {"trailing blanks survive", "$x  / 1  \r\n", {"x  / 1  "}},
       {"two entries", "$a$b\n", {"a", "b"}},
       {"first character dropped whatever it is", "ab$c", {"b", "c"}},
+      {"a first character of several bytes is dropped whole", "Äb$c", {"b", "c"}},
       {"two dollars give an empty piece", "$$a", {"", "a"}},
       {"line end inside stays", "$a\nb$c\n\n", {"a\nb", "c"}},
   };

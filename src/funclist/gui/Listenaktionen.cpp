@@ -1,0 +1,58 @@
+#include "app/HauptF.h"
+#include "funclist/core/Funktionsliste.h"
+#include "funclist/core/Listenbefehle.h"
+
+namespace {
+
+const std::string kAktionWaehlen = "Aktion wählen";
+
+}  // namespace
+
+void HauptF::Ringkontrolle() {
+  MsgBox(Funktionsliste::Anzeigetext(RListe));
+}
+
+void HauptF::RNextB1_Action(PushButton&) {
+  PZeiger = Funktionsliste::NaechsterZeiger(RListe, PZeiger);
+  AnzeigeF().SetText(RListe[static_cast<std::size_t>(PZeiger)]);
+}
+
+// Setting the box back to "Aktion wählen" raises this handler once more, nested; that pass
+// matches no item and only moves the focus again.
+void HauptF::RinglisteB_TextChanged(ComboBox& box) {
+  const std::string t = box.Text();
+  if (t == "    Anzeigen") {
+    Ringkontrolle();
+    box.SetText(kAktionWaehlen);
+  } else if (t == "    Speichern") {
+    const int antwort = ListBotschaft(1);
+    box.SetText(kAktionWaehlen);
+    if (antwort == 1) RSpeichern();
+  } else if (t == "    Laden") {
+    const int antwort = ListBotschaft(2);
+    box.SetText(kAktionWaehlen);
+    if (antwort == 1) RLaden();
+  } else if (t == "    Entleeren") {
+    if (ListBotschaft(3) == 1) {
+      RListe.resize(1);
+      PZeiger = 0;
+    }
+    box.SetText(kAktionWaehlen);
+  }
+  EingF().setFocus();
+}
+
+// f always ends as the zero function; the dialog only decides whether f's text leaves the list.
+void HauptF::gfB1_Action(PushButton&) {
+  Funktionsauswertung();
+  const std::string s = RRR.Term2string();
+  if (s == Funktionsliste::kNullfunktion) {
+    MsgBox(
+        "Die Nullfunktion ist dauerhafter Bestandteil der Funktionsliste und nicht zu entfernen");
+  } else if (ListBotschaft(6) == 1) {
+    Funktionsliste::Entfernen(RListe, s);
+  }
+  EingF().SetText("0");
+  EingF2().SetText("1");
+  Funktionsauswertung();
+}

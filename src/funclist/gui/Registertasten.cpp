@@ -1,0 +1,93 @@
+#include "app/HauptF.h"
+#include "funclist/core/Register.h"
+#include "funclist/gui/Termfelder.h"
+
+namespace {
+
+const std::string kDifferenzZuGross = "Summe der verwendeten Grade ist zu groß.";
+
+}  // namespace
+
+void HauptF::gfB_Action(PushButton&) {
+  Funktionsauswertung();
+  fInRListeEinfuegen(RRR.Term2string());
+  RRR.Switch(Pg);
+  Funktionsliste::InTermfelderSchreiben(*this, RRR);
+  Funktionsauswertung();
+}
+
+// Works on f as the last run left it: an edit not yet analysed is overwritten.
+void HauptF::gmalfB_Action(PushButton&) {
+  if (Register::ProduktZuGross(RRR, Pg)) {
+    MsgBox("Ordnung der Produktfunktion ist zu groß.");
+    return;
+  }
+  RationalT D;
+  fInRListeEinfuegen(RRR.Term2string());
+  D.Produkt(RRR, Pg);
+  Funktionsliste::InTermfelderSchreiben(*this, D);
+  Funktionsauswertung();
+}
+
+// The first test sees f as the last run left it, the difference f as the term fields give it;
+// so the partial products are checked again once the fields are read.
+void HauptF::gmalfB1_Action(PushButton&) {
+  if (Register::DifferenzZuGross(RRR, Pg)) {
+    MsgBox(kDifferenzZuGross);
+    return;
+  }
+  RationalT D;
+  Funktionsauswertung();
+  if (Register::DifferenzTeilprodukteZuGross(Pg, RRR)) {
+    MsgBox(kDifferenzZuGross);
+    return;
+  }
+  fInRListeEinfuegen(RRR.Term2string());
+  D.Differenz(Pg, RRR);
+  Funktionsliste::InTermfelderSchreiben(*this, D);
+  Funktionsauswertung();
+}
+
+void HauptF::gmalfB11_Action(PushButton&) {
+  if (RRR.Zl.grad() == -1) {
+    MsgBox("Zur Nullfunktion gibt es keine Kehrwertfunktion");
+    return;
+  }
+  EingF().SetText(RRR.Nn.Term2String());
+  EingF2().SetText(RRR.Zl.Term2String());
+  Funktionsauswertung();
+}
+
+void HauptF::RZeigB_Action(PushButton&) {
+  const Register::Haelften h = Register::AmBruchstrichTeilen(AnzeigeF().Text());
+  Funktionsauswertung();
+  AnzeigeF().SetText(RRR.Term2string());
+  EingF2().SetText(h.rechts);
+  EingF().SetText(h.links);
+  Funktionsauswertung();
+}
+
+// h is read completely before g or h change, so a text that cannot be read loses neither.
+void HauptF::g_AnzB_Action(PushButton&) {
+  const std::string gVorher = Pg.Term2string();
+  if (!Register::HLesen(AnzeigeF().Text(), Pg)) {
+    MsgBox("Der Term im h-Feld ist nicht lesbar; g und h bleiben unverändert.");
+    return;
+  }
+  AnzeigeF().SetText(gVorher);
+  Funktionsauswertung();
+}
+
+// The derivative keeps its denominator as a power; the run expands the bracketed power.
+void HauptF::g_AnzB1_Action(PushButton&) {
+  if (Register::AbleitungZuGross(RRR)) {
+    MsgBox("Zu großer Exponent");
+    return;
+  }
+  RRR.Abl(RRR);
+  EingF().SetText(RRR.Zl.Term2String());
+  EingF2().SetText(Register::NennerText(RRR));
+  // The integral shown belonged to the former f.
+  IntegralF().SetText("");
+  Funktionsauswertung();
+}
