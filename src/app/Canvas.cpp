@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr int kNotch = 120;
+// Qt's angle delta of one wheel notch.
+constexpr double kNotch = 120.0;
 
 }  // namespace
 
@@ -45,13 +46,11 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void Canvas::wheelEvent(QWheelEvent* event) {
-  wheelRest_ += event->angleDelta();
-  const QPoint notches(wheelRest_.x() / kNotch, wheelRest_.y() / kNotch);
-  if (notches.isNull() || !MouseWheel) {
+  const QPoint delta = event->angleDelta();
+  if (delta.isNull() || !MouseWheel) {
     event->ignore();
     return;
   }
-  wheelRest_ -= notches * kNotch;
   const QPoint p = event->position().toPoint();
-  event->setAccepted(MouseWheel(p.x(), p.y(), notches.x(), notches.y()));
+  event->setAccepted(MouseWheel(p.x(), p.y(), delta.x() / kNotch, delta.y() / kNotch));
 }

@@ -21,8 +21,9 @@ class Canvas : public QWidget {
   std::function<void()> MouseExit;
   std::function<void(int x, int y)> MouseMove;
   std::function<bool(int x, int y)> MouseDown;
-  // Wheel deltas in notches; a positive vertical delta is the wheel turned away from the user.
-  std::function<bool(int x, int y, int deltaX, int deltaY)> MouseWheel;
+  // Wheel deltas in notches, fractions of one from high-resolution wheels; a positive vertical
+  // delta is the wheel turned away from the user.
+  std::function<bool(int x, int y, double deltaX, double deltaY)> MouseWheel;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,8 +32,4 @@ class Canvas : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
-
- private:
-  // Fine-grained wheels (touchpads) send fractions of a notch; they add up to whole ones.
-  QPoint wheelRest_;
 };

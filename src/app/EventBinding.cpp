@@ -83,7 +83,7 @@ void BindCanvas(HauptF& w, Canvas& c, const Binding& row) {
       return;
     default:
       c.MouseWheel = [&w, &c, h = HandlerAs<Handler::OfMouseWheel>(row)](
-                         int x, int y, int dx, int dy) { return h(w, c, x, y, dx, dy); };
+                         int x, int y, double dx, double dy) { return h(w, c, x, y, dx, dy); };
   }
 }
 

@@ -43,7 +43,7 @@ class Handler {
   using OfCanvas = std::function<void(HauptF&, Canvas&)>;
   using OfMouseMove = std::function<void(HauptF&, Canvas&, int, int)>;
   using OfMouseDown = std::function<bool(HauptF&, Canvas&, int, int)>;
-  using OfMouseWheel = std::function<bool(HauptF&, Canvas&, int, int, int, int)>;
+  using OfMouseWheel = std::function<bool(HauptF&, Canvas&, int, int, double, double)>;
   using OfArrows = std::function<void(HauptF&, UpDownArrows&)>;
   using Any = std::variant<OfTextField, OfPushButton, OfComboBox, OfPaint, OfCanvas, OfMouseMove,
                            OfMouseDown, OfMouseWheel, OfArrows>;

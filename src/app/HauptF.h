@@ -209,7 +209,7 @@ class HauptF : public QMainWindow, public CoreContext {
   void GraphCanvas_MouseExit(Canvas& sender);
   void GraphCanvas_MouseMove(Canvas& sender, int X, int Y);
   bool GraphCanvas_MouseDown(Canvas& sender, int X, int Y);
-  bool GraphCanvas_MouseWheel(Canvas& sender, int X, int Y, int deltaX, int deltaY);
+  bool GraphCanvas_MouseWheel(Canvas& sender, int X, int Y, double deltaX, double deltaY);
   void HZoomArrows_Up(UpDownArrows& sender);
   void HZoomArrows_Down(UpDownArrows& sender);
   // Draws the sketch of f into g; called only from the paint event.

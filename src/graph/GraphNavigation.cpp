@@ -55,7 +55,7 @@ bool HauptF::GraphCanvas_MouseDown(Canvas&, int X, int Y) {
   return false;
 }
 
-bool HauptF::GraphCanvas_MouseWheel(Canvas&, int, int, int, int deltaY) {
+bool HauptF::GraphCanvas_MouseWheel(Canvas&, int, int, double, double deltaY) {
   MoveView(*this, [&](graph::View& v) { graph::ZoomByWheel(v, deltaY); });
   return false;
 }

@@ -174,6 +174,7 @@ TEST_F(GraphWindowTest, WheelZoom) {
       {"one notch in", 120, {-5 + 10.0 / 11, 5 - 10.0 / 11, -9, 9}},
       {"one notch out", -120, {-5 - 10.0 / 12, 5 + 10.0 / 12, -11 - 22.0 / 12, 11 + 22.0 / 12}},
       {"ten notches in are five", 1200, {-5 + 50.0 / 11, 5 - 50.0 / 11, -1, 1}},
+      {"half a notch of a high-resolution wheel", 60, {-5 + 5.0 / 11, 5 - 5.0 / 11, -10, 10}},
       {"ten notches out are five",
        -1200,
        {-5 - 50.0 / 12, 5 + 50.0 / 12, -11 - 110.0 / 12, 11 + 110.0 / 12}},
