@@ -5,19 +5,14 @@
 
 #include <string>
 
-#include "ScriptedServices.h"
-#include "app/HauptF.h"
-#include "app/Varelto.h"
+#include "BenchWindow.h"
 
 namespace {
-
-// Opened in main, between the application object's birth and death.
-HauptF* opened = nullptr;
 
 // One run as after typing a new function: the typed texts go through the whole parser and the
 // plot range is computed.
 void Run(benchmark::State& state, const std::string& zaehler, const std::string& nenner) {
-  HauptF& w = *opened;
+  HauptF& w = OpenedWindow();
   for (auto _ : state) {
     state.PauseTiming();
     w.EingF().SetText(zaehler);
@@ -41,7 +36,7 @@ BENCHMARK(RunOfDegreeSum20)->Unit(benchmark::kMillisecond);
 
 // 100001 samples of the start function between its gap -4 and its zeros.
 void IntegralOfStartFunction(benchmark::State& state) {
-  HauptF& w = *opened;
+  HauptF& w = OpenedWindow();
   w.EingF().SetText("(x-2)(x^2+x+1)(x^2-3)");
   w.EingF2().SetText("(x+4)(x^2+1)^2");
   w.Funktionsauswertung();
@@ -56,17 +51,5 @@ BENCHMARK(IntegralOfStartFunction)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  Varelto app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    ScriptedServices services;
-    HauptF window(services);
-    window.Event_Open();
-    opened = &window;
-    benchmark::RunSpecifiedBenchmarks();
-    opened = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
+  return RunWithOpenedWindow(argc, argv);
 }

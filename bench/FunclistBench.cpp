@@ -8,16 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "ScriptedServices.h"
-#include "app/HauptF.h"
-#include "app/Varelto.h"
+#include "BenchWindow.h"
 #include "funclist/core/Funktionsliste.h"
 
 namespace {
-
-// Opened in main, between the application object's birth and death.
-HauptF* opened = nullptr;
-ScriptedServices* scripted = nullptr;
 
 // Distinct short entries up to just below the size limit: the most pieces a file may offer.
 std::string FullListFile() {
@@ -31,27 +25,29 @@ void LoadFullListFile(benchmark::State& state) {
   QTemporaryDir folder;
   const std::filesystem::path file = folder.filePath("RDaten").toStdString();
   std::ofstream(file, std::ios::binary) << FullListFile();
+  HauptF& w = OpenedWindow();
   for (auto _ : state) {
     state.PauseTiming();
-    opened->RListe = {Funktionsliste::kNullfunktion};
-    scripted->AnswerOpenDialog(file);
+    w.RListe = {Funktionsliste::kNullfunktion};
+    Services().AnswerOpenDialog(file);
     state.ResumeTiming();
-    opened->RLaden();
+    w.RLaden();
   }
-  state.counters["entries"] = static_cast<double>(opened->RListe.size());
+  state.counters["entries"] = static_cast<double>(w.RListe.size());
 }
 BENCHMARK(LoadFullListFile)->Unit(benchmark::kMillisecond);
 
 void SaveFullList(benchmark::State& state) {
   QTemporaryDir folder;
   const std::filesystem::path file = folder.filePath("RDaten").toStdString();
-  opened->RListe = {Funktionsliste::kNullfunktion};
-  Funktionsliste::Eintraege(FullListFile()).swap(opened->RListe);
+  HauptF& w = OpenedWindow();
+  w.RListe = {Funktionsliste::kNullfunktion};
+  Funktionsliste::Eintraege(FullListFile()).swap(w.RListe);
   for (auto _ : state) {
     state.PauseTiming();
-    scripted->AnswerSaveDialog(file);
+    Services().AnswerSaveDialog(file);
     state.ResumeTiming();
-    opened->RSpeichern();
+    w.RSpeichern();
   }
 }
 BENCHMARK(SaveFullList)->Unit(benchmark::kMillisecond);
@@ -59,19 +55,5 @@ BENCHMARK(SaveFullList)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  Varelto app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    ScriptedServices services;
-    HauptF window(services);
-    window.Event_Open();
-    opened = &window;
-    scripted = &services;
-    benchmark::RunSpecifiedBenchmarks();
-    opened = nullptr;
-    scripted = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
+  return RunWithOpenedWindow(argc, argv);
 }

@@ -6,20 +6,11 @@
 #include <QImage>
 #include <QPainter>
 
-#include "ScriptedServices.h"
-#include "app/HauptF.h"
-#include "app/Varelto.h"
+#include "BenchWindow.h"
 #include "graph/DisplayListPainter.h"
 #include "roots/Nullstellen.h"
 
 namespace {
-
-// Opened in main, between the application object's birth and death.
-HauptF* opened = nullptr;
-
-HauptF& OpenedWindow() {
-  return *opened;
-}
 
 // Computing the display list: the view, the scales, the corner labels, 421 samples of f and of
 // the asymptote, the gap and the markers.
@@ -66,17 +57,5 @@ BENCHMARK(GapsOfStartDenominator)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  Varelto app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    ScriptedServices services;
-    HauptF window(services);
-    window.Event_Open();
-    opened = &window;
-    benchmark::RunSpecifiedBenchmarks();
-    opened = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
+  return RunWithOpenedWindow(argc, argv);
 }

@@ -73,13 +73,13 @@ void RegisterRoots(const std::string& name, void (*build)(PolynomT&)) {
 
 void Zaehler(PolynomT& p) {
   RationalT f;
-  Startfunktion(f);
+  SetzeStartfunktion(f);
   p.KopieVon(f.Zl);
 }
 
 void Nenner(PolynomT& p) {
   RationalT f;
-  Startfunktion(f);
+  SetzeStartfunktion(f);
   p.KopieVon(f.Nn);
 }
 
@@ -92,7 +92,7 @@ void RegisterStart(const std::string& name, const std::function<void(RationalT&)
     benchmark::RegisterBenchmark((name + "/" + variant).c_str(),
                                  [run = run](benchmark::State& state) {
                                    RationalT f;
-                                   Startfunktion(f);
+                                   SetzeStartfunktion(f);
                                    SetzeRR(Kontext(), f);
                                    for (auto _ : state) run(f);
                                  });

@@ -225,6 +225,10 @@ class HauptF : public QMainWindow, public CoreContext {
   std::int32_t ListBotschaft(std::int32_t typ);
   bool IstSchonImRing(std::string_view s) const;
   void fInRListeEinfuegen(const std::string& s);
+  // Writes D the way the user would type it: the numerator field gets D's numerator term text,
+  // then the denominator field its denominator's. D's exponent is not written; each write fires
+  // the field's change handler before the next one.
+  void InTermfelderSchreiben(const RationalT& D);
 
   // List commands, the list file, the register buttons and the coefficient rounding.
   void RNextB1_Action(PushButton& button);

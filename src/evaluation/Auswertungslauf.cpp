@@ -24,11 +24,6 @@ bool TermLesen(TextField& feld, PolynomT& p, bool nenner) {
   return ok;
 }
 
-void TermfelderSchreiben(HauptF& w) {
-  w.EingF().SetText(w.RRR.Zl.Term2String());
-  w.EingF2().SetText(w.RRR.Nn.Term2String());
-}
-
 }  // namespace
 
 bool HauptF::Funktionsauswertung() {
@@ -55,13 +50,13 @@ bool HauptF::Funktionsauswertung() {
   const Auswertung::Kuerzung kuerzung = Auswertung::KuerzeGemeinsamenFaktor(RRR, Report);
   if (kuerzung.gekuerzt) {
     fInRListeEinfuegen(kuerzung.funktionVorher);
-    TermfelderSchreiben(*this);
+    InTermfelderSchreiben(RRR);
   }
   if (Auswertung::GradsummeZuGross(RRR)) {
     MsgBox("Die Gradsumme von Zähler und Nenner ist zu groß");
   } else {
     RRR.Kuerzen(Report);
-    TermfelderSchreiben(*this);
+    InTermfelderSchreiben(RRR);
   }
 
   RR[0].KopieVon(RRR);

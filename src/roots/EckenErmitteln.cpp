@@ -6,6 +6,30 @@
 #include "roots/KritischePunkte.h"
 #include "roots/Nullstellen.h"
 
+namespace {
+
+// Widens [xmin; xmax] by a tenth of its width on each side, by 1 where it is a single point.
+void Widen(double& xmin, double& xmax) {
+  double d = (xmax - xmin) / 10;
+  if (d == 0) d = 1;
+  xmin = xmin - d;
+  xmax = xmax + d;
+}
+
+// The least and the greatest value of f at x and at the points.
+template <class Function>
+void ValueRange(const Function& f, double x, const ZeroSet& points, double& ymin, double& ymax) {
+  ymin = f.FWert(x);
+  ymax = ymin;
+  for (int i = 1; i <= points.count(); ++i) {
+    const double v = f.FWert(points[i]);
+    ymin = std::min(ymin, v);
+    ymax = std::max(ymax, v);
+  }
+}
+
+}  // namespace
+
 void RationalT::EckenErmitteln() {
   ZeroSet S;
   ZeroSet N;
@@ -24,22 +48,12 @@ void RationalT::EckenErmitteln() {
     xmin = std::min(xmin, N[1]);
     xmax = std::max(xmax, N[N.count()]);
   }
-  double d = (xmax - xmin) / 10;
-  if (d == 0) d = 1;
-  xmin = xmin - d;
-  xmax = xmax + d;
+  Widen(xmin, xmax);
 
   // The gaps lie at least the margin inside, so neither the left end nor a critical point is a
   // pole; the right end is not sampled.
-  ymin = FWert(xmin);
-  ymax = ymin;
-  for (int i = 1; i <= K.count(); ++i) {
-    const double v = FWert(K[i]);
-    ymin = std::min(ymin, v);
-    ymax = std::max(ymax, v);
-  }
-  d = ymax - ymin;
-  if (d < 1) {
+  ValueRange(*this, xmin, K, ymin, ymax);
+  if (ymax - ymin < 1) {
     ymin = ymin - 1;
     ymax = ymax + 1;
   }
@@ -83,16 +97,8 @@ void PolynomT::EckenErmitteln(ZeroSet& menge) {
   const int n = menge.count();
   xmin = n > 0 ? menge[1] : 0;
   xmax = n > 0 ? menge[n] : 0;
-  double d = (xmax - xmin) / 10;
-  if (d == 0) d = 1;
-  xmin = xmin - d;
-  xmax = xmax + d;
-  ymin = FWert(xmin);
-  ymax = ymin;
-  for (int i = 1; i <= n; ++i) {
-    ymin = std::min(ymin, FWert(menge[i]));
-    ymax = std::max(ymax, FWert(menge[i]));
-  }
+  Widen(xmin, xmax);
+  ValueRange(*this, xmin, menge, ymin, ymax);
   const double h = ymax - ymin;
   if (h == 0) {
     ymin = ymin - 1;

@@ -1,18 +1,12 @@
 #include "algebra/RationalT.h"
 
-#include "AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 #include "algebra/TextSemantics.h"
 
 namespace {
 
-using Coeffs = std::vector<double>;
-using KuerzenTest = AlgebraTest;
-
-void Setze(RationalT& f, std::initializer_list<double> zl, std::initializer_list<double> nn) {
-  ::Setze(f.Zl, zl);
-  ::Setze(f.Nn, nn);
-  f.Np = 1;
-}
+using KuerzenTest = CoreTest;
 
 const std::string kFF = text::Chr(12);
 
@@ -20,8 +14,8 @@ TEST_F(KuerzenTest, InNKuerzenWritesItsEntryAfterDividing) {
   RationalT f;
   Setze(f, {4, 6}, {8, 0, 2});
   f.InNKuerzen();
-  EXPECT_EQ(Koeffizienten(f.Zl), (Coeffs{2, 3}));
-  EXPECT_EQ(Koeffizienten(f.Nn), (Coeffs{4, 0, 1}));
+  EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{2, 3}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{4, 0, 1}));
   EXPECT_EQ(f.Np, 1);
   EXPECT_EQ(kontext.Report, kFF + "Der Term (2  + 3x  ) / (4  + x^2  ) wurde mit 2 gekürzt." + kFF);
   EXPECT_TRUE(kontext.KuerzReportBVisible());
@@ -36,8 +30,8 @@ TEST_F(KuerzenTest, KuerzenWritesItsEntryBeforeDividing) {
   Setze(f, {4, 6}, {8, 0, 2});
   std::string report = "vorher";
   f.Kuerzen(report);
-  EXPECT_EQ(Koeffizienten(f.Zl), (Coeffs{2, 3}));
-  EXPECT_EQ(Koeffizienten(f.Nn), (Coeffs{4, 0, 1}));
+  EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{2, 3}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{4, 0, 1}));
   EXPECT_EQ(report, "vorher" + kFF +
                         "Der Funktionsterm (4  + 6x  ) / (8  + 2x^2  ) wurde durch Kürzen mit 2 "
                         "vereinfacht");
@@ -74,12 +68,12 @@ TEST_F(KuerzenTest, ZeroNumeratorAndNearlyIntegralCoefficients) {
   RationalT f;
   Setze(f, {}, {4, 2});
   f.InNKuerzen();
-  EXPECT_EQ(Koeffizienten(f.Nn), (Coeffs{2, 1}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{2, 1}));
 
   Setze(f, {}, {4, 2});
   std::string report;
   f.Kuerzen(report);
-  EXPECT_EQ(Koeffizienten(f.Nn), (Coeffs{2, 1}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{2, 1}));
 
   for (int pass = 0; pass < 2; ++pass) {
     Setze(f, {3, 3.00000000004}, {6});

@@ -1,17 +1,17 @@
 #include <cmath>
 
-#include "AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using PolynomDivisionTest = AlgebraTest;
-using Coeffs = std::vector<double>;
+using PolynomDivisionTest = CoreTest;
 
 struct LinearCase {
   const char* why;
   std::initializer_list<double> p;
   double b;
-  Coeffs quotient;
+  Koeffizienten quotient;
 };
 
 TEST_F(PolynomDivisionTest, DivisionByALinearFactor) {
@@ -27,7 +27,7 @@ TEST_F(PolynomDivisionTest, DivisionByALinearFactor) {
     PolynomT p, q;
     Setze(p, c.p);
     q.PdurchxminusB(p, c.b);
-    EXPECT_EQ(Koeffizienten(q), c.quotient) << c.why;
+    EXPECT_EQ(KoeffizientenVon(q), c.quotient) << c.why;
   }
 }
 
@@ -35,8 +35,8 @@ struct DivisionCase {
   const char* why;
   std::initializer_list<double> a;
   std::initializer_list<double> b;
-  Coeffs q;
-  Coeffs r;
+  Koeffizienten q;
+  Koeffizienten r;
 };
 
 TEST_F(PolynomDivisionTest, LongDivision) {
@@ -53,8 +53,8 @@ TEST_F(PolynomDivisionTest, LongDivision) {
     Setze(a, c.a);
     Setze(b, c.b);
     a.PDurch(b, q, r);
-    EXPECT_EQ(Koeffizienten(q), c.q) << c.why;
-    EXPECT_EQ(Koeffizienten(r), c.r) << c.why;
+    EXPECT_EQ(KoeffizientenVon(q), c.q) << c.why;
+    EXPECT_EQ(KoeffizientenVon(r), c.r) << c.why;
   }
 }
 
@@ -63,23 +63,23 @@ TEST_F(PolynomDivisionTest, LongDivisionAliases) {
   Setze(a, {-1, 0, 0, 1});
   Setze(b, {-1, 1});
   a.PDurch(b, a, r);
-  EXPECT_EQ(Koeffizienten(a), (Coeffs{1, 1, 1})) << "quotient into the receiver";
+  EXPECT_EQ(KoeffizientenVon(a), (Koeffizienten{1, 1, 1})) << "quotient into the receiver";
 
   Setze(a, {1, 0, 1});
   PolynomT q;
   a.PDurch(b, q, a);
-  EXPECT_EQ(Koeffizienten(a), (Coeffs{2})) << "remainder into the receiver";
+  EXPECT_EQ(KoeffizientenVon(a), (Koeffizienten{2})) << "remainder into the receiver";
 
   Setze(a, {-1, 0, 1});
   a.PDurch(b, b, r);
-  EXPECT_EQ(Koeffizienten(b), (Coeffs{1, 1})) << "quotient into the divisor";
+  EXPECT_EQ(KoeffizientenVon(b), (Koeffizienten{1, 1})) << "quotient into the divisor";
 }
 
 struct GgTCase {
   const char* why;
   std::initializer_list<double> a;
   std::initializer_list<double> b;
-  Coeffs expected;
+  Koeffizienten expected;
 };
 
 TEST_F(PolynomDivisionTest, GreatestCommonDivisorIsNormalised) {
@@ -98,7 +98,7 @@ TEST_F(PolynomDivisionTest, GreatestCommonDivisorIsNormalised) {
     Setze(a, c.a);
     Setze(b, c.b);
     g.ggT(a, b);
-    EXPECT_EQ(Koeffizienten(g), c.expected) << c.why;
+    EXPECT_EQ(KoeffizientenVon(g), c.expected) << c.why;
   }
 }
 
@@ -132,21 +132,21 @@ TEST_F(PolynomDivisionTest, RoundingLowersTheDegree) {
   Setze(p, {0, 1, 0.04});
   p.Runden(1);
   EXPECT_EQ(p.grad(), 1);
-  EXPECT_EQ(Koeffizienten(p), (Coeffs{0, 1}));
+  EXPECT_EQ(KoeffizientenVon(p), (Koeffizienten{0, 1}));
   Setze(p, {1.23456, -2.98765});
   p.Runden(2);
-  EXPECT_EQ(Koeffizienten(p), (Coeffs{1.23, -2.99}));
+  EXPECT_EQ(KoeffizientenVon(p), (Koeffizienten{1.23, -2.99}));
 }
 
 TEST_F(PolynomDivisionTest, ShiftUsesExactBinomials) {
   PolynomT p;
   Setze(p, {0, 0, 1});
   p.xVerschiebungUm(1);
-  EXPECT_EQ(Koeffizienten(p), (Coeffs{1, -2, 1}));
+  EXPECT_EQ(KoeffizientenVon(p), (Koeffizienten{1, -2, 1}));
 
   Setze(p, {3, -1, 0.5});
   p.xVerschiebungUm(0);
-  EXPECT_EQ(Koeffizienten(p), (Coeffs{3, -1, 0.5}));
+  EXPECT_EQ(KoeffizientenVon(p), (Koeffizienten{3, -1, 0.5}));
 
   p.Nullen();
   p.Koeff[40] = 1;

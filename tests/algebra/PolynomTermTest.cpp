@@ -1,8 +1,9 @@
-#include "AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using PolynomTermTest = AlgebraTest;
+using PolynomTermTest = CoreTest;
 
 struct TermCase {
   const char* why;

@@ -1,10 +1,11 @@
 #include "algebra/PolynomT.h"
 
-#include "AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using PolynomTest = AlgebraTest;
+using PolynomTest = CoreTest;
 const std::string kGradMeldung =
     "Wegen Gradüberschreitung wird als Teilergebnis das Nullpolynom eingesetzt";
 
@@ -62,11 +63,11 @@ TEST_F(PolynomTest, ReceiverMayBeAnOperand) {
   PolynomT p;
   Setze(p, {1, 1});
   p.Produkt(p, p);
-  EXPECT_EQ(Koeffizienten(p), (std::vector<double>{1, 2, 1}));
+  EXPECT_EQ(KoeffizientenVon(p), (std::vector<double>{1, 2, 1}));
   p.Summe(p, p);
-  EXPECT_EQ(Koeffizienten(p), (std::vector<double>{2, 4, 2}));
+  EXPECT_EQ(KoeffizientenVon(p), (std::vector<double>{2, 4, 2}));
   p.Abl(p);
-  EXPECT_EQ(Koeffizienten(p), (std::vector<double>{4, 4}));
+  EXPECT_EQ(KoeffizientenVon(p), (std::vector<double>{4, 4}));
   p.Differenz(p, p);
   EXPECT_TRUE(p.IstNull());
 }
@@ -98,21 +99,21 @@ TEST_F(PolynomTest, SwitchExchangesCoefficientsOnly) {
   Setze(q, {3});
   p.xmin = 5;
   p.switch_(q);
-  EXPECT_EQ(Koeffizienten(p), (std::vector<double>{3}));
-  EXPECT_EQ(Koeffizienten(q), (std::vector<double>{1, 2}));
+  EXPECT_EQ(KoeffizientenVon(p), (std::vector<double>{3}));
+  EXPECT_EQ(KoeffizientenVon(q), (std::vector<double>{1, 2}));
   EXPECT_EQ(p.xmin, 5.0);
   EXPECT_EQ(q.xmin, 0.0);
   p.switch_(p);
-  EXPECT_EQ(Koeffizienten(p), (std::vector<double>{3}));
+  EXPECT_EQ(KoeffizientenVon(p), (std::vector<double>{3}));
 }
 
 TEST_F(PolynomTest, SMalNullenEinsen) {
   PolynomT p, q;
   Setze(p, {1, -2, 0.5});
   q.SMal(-2, p);
-  EXPECT_EQ(Koeffizienten(q), (std::vector<double>{-2, 4, -1}));
+  EXPECT_EQ(KoeffizientenVon(q), (std::vector<double>{-2, 4, -1}));
   q.Einsen();
-  EXPECT_EQ(Koeffizienten(q), (std::vector<double>{1}));
+  EXPECT_EQ(KoeffizientenVon(q), (std::vector<double>{1}));
   q.Nullen();
   EXPECT_EQ(q.grad(), -1);
 }

@@ -2,21 +2,12 @@
 
 #include <cmath>
 
-#include "AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using Coeffs = std::vector<double>;
-
-class RationalTest : public AlgebraTest {
- protected:
-  static void Setze(RationalT& f, std::initializer_list<double> zl,
-                    std::initializer_list<double> nn, int np = 1) {
-    ::Setze(f.Zl, zl);
-    ::Setze(f.Nn, nn);
-    f.Np = np;
-  }
-};
+using RationalTest = CoreTest;
 
 TEST_F(RationalTest, FunctionText) {
   struct Case {
@@ -57,7 +48,7 @@ TEST_F(RationalTest, DerivativeByTheQuotientRule) {
     const char* why;
     std::initializer_list<double> zl, nn;
     int np;
-    Coeffs dzl, dnn;
+    Koeffizienten dzl, dnn;
     int dnp;
   };
   const Case cases[] = {
@@ -73,12 +64,12 @@ TEST_F(RationalTest, DerivativeByTheQuotientRule) {
     RationalT f, d;
     Setze(f, c.zl, c.nn, c.np);
     d.Abl(f);
-    EXPECT_EQ(Koeffizienten(d.Zl), c.dzl) << c.why;
-    EXPECT_EQ(Koeffizienten(d.Nn), c.dnn) << c.why;
+    EXPECT_EQ(KoeffizientenVon(d.Zl), c.dzl) << c.why;
+    EXPECT_EQ(KoeffizientenVon(d.Nn), c.dnn) << c.why;
     EXPECT_EQ(d.Np, c.dnp) << c.why;
     f.Abl(f);
-    EXPECT_EQ(Koeffizienten(f.Zl), c.dzl) << c.why << " (into itself)";
-    EXPECT_EQ(Koeffizienten(f.Nn), c.dnn) << c.why << " (into itself)";
+    EXPECT_EQ(KoeffizientenVon(f.Zl), c.dzl) << c.why << " (into itself)";
+    EXPECT_EQ(KoeffizientenVon(f.Nn), c.dnn) << c.why << " (into itself)";
     EXPECT_EQ(f.Np, c.dnp) << c.why << " (into itself)";
   }
   RationalT f, d;
@@ -101,12 +92,12 @@ TEST_F(RationalTest, ProductLimitsAndAliases) {
   Setze(a, {1, 1}, {-1, 1});
   Setze(b, {-1, 1}, {1, 1});
   r.Produkt(a, b);
-  EXPECT_EQ(Koeffizienten(r.Zl), (Coeffs{-1, 0, 1}));
-  EXPECT_EQ(Koeffizienten(r.Nn), (Coeffs{-1, 0, 1}));
+  EXPECT_EQ(KoeffizientenVon(r.Zl), (Koeffizienten{-1, 0, 1}));
+  EXPECT_EQ(KoeffizientenVon(r.Nn), (Koeffizienten{-1, 0, 1}));
   EXPECT_EQ(r.Np, 1);
 
   a.Produkt(a, b);
-  EXPECT_EQ(Koeffizienten(a.Zl), (Coeffs{-1, 0, 1})) << "the receiver may be an operand";
+  EXPECT_EQ(KoeffizientenVon(a.Zl), (Koeffizienten{-1, 0, 1})) << "the receiver may be an operand";
 
   RationalT big, result;
   Setze(result, {5}, {1});
@@ -117,7 +108,7 @@ TEST_F(RationalTest, ProductLimitsAndAliases) {
   other.Nn.Koeff[0] = 1;
   result.Produkt(big, other);
   EXPECT_EQ(kontext.messages, std::vector<std::string>{"Zu viele Faktoren"});
-  EXPECT_EQ(Koeffizienten(result.Zl), (Coeffs{5})) << "unchanged after the refusal";
+  EXPECT_EQ(KoeffizientenVon(result.Zl), (Koeffizienten{5})) << "unchanged after the refusal";
 
   RationalT x21;
   x21.Zl.Koeff[21] = 1;
@@ -134,8 +125,8 @@ TEST_F(RationalTest, DifferenceIsReduced) {
   Setze(g, {1}, {1, 1});
   d.Nullen();
   d.Differenz(f, g);
-  EXPECT_EQ(Koeffizienten(d.Zl), (Coeffs{1}));
-  EXPECT_EQ(Koeffizienten(d.Nn), (Coeffs{0, 1, 1}));
+  EXPECT_EQ(KoeffizientenVon(d.Zl), (Koeffizienten{1}));
+  EXPECT_EQ(KoeffizientenVon(d.Nn), (Koeffizienten{0, 1, 1}));
   EXPECT_EQ(d.Np, 1);
 
   d.Differenz(f, f);

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-#include "AlgebraFixture.h"
+#include "CoreTest.h"
 
 namespace {
 
-using ZahlenTest = AlgebraTest;
+using ZahlenTest = CoreTest;
 
 TEST_F(ZahlenTest, TolerancesAreStrict) {
   EXPECT_TRUE(Zahl::IstNull(0));

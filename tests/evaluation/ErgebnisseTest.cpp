@@ -1,10 +1,11 @@
 #include "evaluation/Ergebnisse.h"
 
-#include "LogicFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using ErgebnisseTest = LogicTest;
+using ErgebnisseTest = CoreTest;
 
 struct Analysiert {
   Auswertung::Ergebnistexte texte;
@@ -16,7 +17,7 @@ struct Analysiert {
 class Analyse : public ErgebnisseTest {
  protected:
   void Lauf(RationalT& f, Analysiert& a) {
-    Ableitungen(f);
+    SetzeRR(kontext, f);
     a.texte = Auswertung::Analysiere(f, a.kp, a.asymptote, a.rest);
   }
 };
@@ -65,9 +66,10 @@ TEST_F(Analyse, ZeroNumeratorMakesTheDenominatorOne) {
   EXPECT_EQ(a.texte.luecken, "");
   EXPECT_FALSE(a.texte.asymptoteZeigen);
   EXPECT_TRUE(a.texte.nennerAufEins);
-  EXPECT_EQ(Von(f.Nn), (Koeffizienten{1}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{1}));
   EXPECT_EQ(a.kp.count(), 0);
-  EXPECT_EQ(Von(kontext.RR[0].Nn), (Koeffizienten{1, 0, 1})) << "RR(0) keeps the parsed one";
+  EXPECT_EQ(KoeffizientenVon(kontext.RR[0].Nn), (Koeffizienten{1, 0, 1}))
+      << "RR(0) keeps the parsed one";
 }
 
 TEST_F(Analyse, ObliqueAsymptoteAndRemainder) {
@@ -75,8 +77,8 @@ TEST_F(Analyse, ObliqueAsymptoteAndRemainder) {
   Setze(f, {0, 0, 1}, {-1, 1});
   Analysiert a;
   Lauf(f, a);
-  EXPECT_EQ(Von(a.asymptote), (Koeffizienten{1, 1}));
-  EXPECT_EQ(Von(a.rest), (Koeffizienten{1}));
+  EXPECT_EQ(KoeffizientenVon(a.asymptote), (Koeffizienten{1, 1}));
+  EXPECT_EQ(KoeffizientenVon(a.rest), (Koeffizienten{1}));
   EXPECT_EQ(a.texte.asymptote, "1  + x  ");
   EXPECT_EQ(a.texte.luecken, "1");
 }

@@ -2,23 +2,11 @@
 
 #include <string>
 
-#include "WindowTest.h"
+#include "OpenedWindowTest.h"
 
-// An opened window (Init and its first evaluation run done) with helpers to type and press.
-class EvaluationWindow : public WindowTest {
+// The opened window with helpers to read the fields and to choose the result rounding.
+class EvaluationWindow : public OpenedWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    Open();
-  }
-
-  // Types both terms and presses "OK".
-  void Analysiere(const std::string& zaehler, const std::string& nenner) {
-    window().EingF().SetText(zaehler);
-    window().EingF2().SetText(nenner);
-    Druecke("PushButton1");
-  }
-  void Druecke(const char* button) { control<PushButton>(button).click(); }
   std::string Text(const char* field) { return control<QLineEdit>(field).text().toStdString(); }
   bool Sichtbar(const char* name) { return !control<QWidget>(name).isHidden(); }
   bool Aktiv(const char* name) { return control<QWidget>(name).isEnabled(); }

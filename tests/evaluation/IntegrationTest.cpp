@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "LogicFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using IntegrationTest = LogicTest;
+using IntegrationTest = CoreTest;
 
 TEST_F(IntegrationTest, SumOf100001Samples) {
   struct Case {

@@ -1,11 +1,12 @@
 #include "evaluation/Kuerzung.h"
 
-#include "LogicFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 #include "algebra/TextSemantics.h"
 
 namespace {
 
-using KuerzungTest = LogicTest;
+using KuerzungTest = CoreTest;
 
 const std::string kFF = text::Chr(12);
 
@@ -50,8 +51,8 @@ TEST_F(KuerzungTest, CancelsTheCommonFactor) {
     const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
     EXPECT_TRUE(k.gekuerzt) << c.why;
     EXPECT_EQ(k.funktionVorher, vorher) << c.why;
-    EXPECT_EQ(Von(f.Zl), c.zlDanach) << c.why;
-    EXPECT_EQ(Von(f.Nn), c.nnDanach) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlDanach) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnDanach) << c.why;
     EXPECT_EQ(kontext.Report, c.report) << c.why;
     EXPECT_EQ(k.hebbareLuecken.points(), c.hebbar) << c.why;
     EXPECT_TRUE(kontext.KuerzReportBVisible()) << c.why;
@@ -75,8 +76,8 @@ TEST_F(KuerzungTest, LeavesFunctionsWithoutCancellationAlone) {
     Setze(f, c.zl, c.nn);
     const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
     EXPECT_FALSE(k.gekuerzt) << c.why;
-    EXPECT_EQ(Von(f.Zl), c.zl) << c.why;
-    EXPECT_EQ(Von(f.Nn), c.nn) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Zl), c.zl) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Nn), c.nn) << c.why;
     EXPECT_EQ(kontext.Report, "") << c.why;
     EXPECT_FALSE(kontext.KuerzReportBVisible()) << c.why;
   }
@@ -88,8 +89,8 @@ TEST_F(KuerzungTest, IntegerContentOfTheRoundedCopyComesFirst) {
   const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
   EXPECT_TRUE(k.gekuerzt);
   EXPECT_EQ(text::InStr(kontext.Report, "Der Term"), 2u) << kontext.Report;
-  EXPECT_EQ(Von(f.Zl), (Koeffizienten{1, 1}));
-  EXPECT_EQ(Von(f.Nn), (Koeffizienten{1}));
+  EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{1, 1}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{1}));
 }
 
 TEST_F(KuerzungTest, DegreeSumLimitIsTwenty) {

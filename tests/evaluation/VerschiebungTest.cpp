@@ -1,10 +1,11 @@
 #include "evaluation/Verschiebung.h"
 
-#include "LogicFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using VerschiebungTest = LogicTest;
+using VerschiebungTest = CoreTest;
 
 TEST_F(VerschiebungTest, ShiftsByTheVector) {
   struct Case {
@@ -31,8 +32,8 @@ TEST_F(VerschiebungTest, ShiftsByTheVector) {
     RationalT f;
     Setze(f, c.zl, c.nn);
     EXPECT_TRUE(Auswertung::Verschiebe(f, c.a, c.b)) << c.why;
-    EXPECT_EQ(Von(f.Zl), c.zlDanach) << c.why;
-    EXPECT_EQ(Von(f.Nn), c.nnDanach) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlDanach) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnDanach) << c.why;
   }
 }
 
@@ -49,8 +50,8 @@ TEST_F(VerschiebungTest, RefusesCoefficientsThatAreNotFinite) {
     RationalT f;
     Setze(f, {0, 0, 1}, {1e10, 1});
     EXPECT_FALSE(Auswertung::Verschiebe(f, c.a, c.b)) << c.why;
-    EXPECT_EQ(Von(f.Zl), (Koeffizienten{0, 0, 1})) << c.why;
-    EXPECT_EQ(Von(f.Nn), (Koeffizienten{1e10, 1})) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{0, 0, 1})) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{1e10, 1})) << c.why;
   }
 }
 

@@ -2,17 +2,18 @@
 
 #include <cmath>
 
-#include "LogicFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 #include "algebra/TextSemantics.h"
 
 namespace {
 
-using WertetabelleTest = LogicTest;
+using WertetabelleTest = CoreTest;
 
 TEST_F(WertetabelleTest, ColumnsHoldTheCriticalPointsAndTheValues) {
   RationalT f;
   Setze(f, {0, 0, 0, 1}, {1});
-  Ableitungen(f);
+  SetzeRR(kontext, f);
   ZeroSet kp;
   kp.assign({-1, 2});
   Auswertung::Werte w{};
@@ -29,7 +30,7 @@ TEST_F(WertetabelleTest, ColumnsHoldTheCriticalPointsAndTheValues) {
 TEST_F(WertetabelleTest, NeverMoreThanFiftyColumns) {
   RationalT f;
   Setze(f, {0, 1}, {1});
-  Ableitungen(f);
+  SetzeRR(kontext, f);
   ZeroSet kp;
   for (int i = 1; i <= 60; ++i) kp.append(i);
   Auswertung::Werte w{};

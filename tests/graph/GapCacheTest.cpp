@@ -2,11 +2,12 @@
 
 #include <vector>
 
-#include "GraphCoreFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-using GapCacheTest = GraphCoreTest;
+using GapCacheTest = CoreTest;
 
 TEST_F(GapCacheTest, FollowsTheDenominatorChangedInPlace) {
   struct Step {

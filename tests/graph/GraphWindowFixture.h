@@ -7,18 +7,13 @@
 #include <QWheelEvent>
 
 #include "DisplayListQueries.h"
-#include "WindowTest.h"
+#include "OpenedWindowTest.h"
 #include "graph/View.h"
 
 // The opened window with the start function analysed and not yet drawn. Canvas events go through
 // the window's bindings, as the toolkit delivers them.
-class GraphWindowTest : public WindowTest {
+class GraphWindowTest : public OpenedWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    Open();
-  }
-
   Canvas& canvas() { return window().GraphCanvas(); }
 
   graph::View View() const { return {window_->xmin, window_->xmax, window_->ymin, window_->ymax}; }
@@ -31,12 +26,6 @@ class GraphWindowTest : public WindowTest {
 
   // What the paint the toolkit delivers next would draw.
   graph::DisplayList Drawing() { return window().SketchOfF(); }
-
-  void Analyse(const char* zaehler, const char* nenner) {
-    window().EingF().SetText(zaehler);
-    window().EingF2().SetText(nenner);
-    QTest::mouseClick(&control<PushButton>("PushButton1"), Qt::LeftButton);
-  }
 
   void Click(int x, int y) { QTest::mouseClick(&canvas(), Qt::LeftButton, {}, QPoint(x, y)); }
   void Send(QEvent& e) { QApplication::sendEvent(&canvas(), &e); }

@@ -76,7 +76,7 @@ TEST_F(GraphWindowTest, ViewWithoutTheXAxis) {
 
 TEST_F(GraphWindowTest, ConstantDenominatorDrawsNoAsymptote) {
   Drawing();
-  Analyse("x^2-1", "1");
+  Analysiere("x^2-1", "1");
 
   const auto black = LinesOf(Drawing(), graph::kLines);
 
@@ -130,7 +130,7 @@ TEST_F(GraphWindowTest, PannedNewFunctionKeepsItsViewAfterLaterPaints) {
   EXPECT_EQ(View(), zoomed) << "the zoom starts from the panned view";
 
   // The next edited function is followed again.
-  Analyse("x^2-16", "1");
+  Analysiere("x^2-16", "1");
   Drawing();
   EXPECT_EQ(View(), graph::PlotRangeOf(window().RRR));
 }

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <string>
 
-#include "GraphCoreFixture.h"
+#include "CoreTest.h"
 
 namespace {
 
 using graph::View;
 
-using NavigationTest = GraphCoreTest;
+using NavigationTest = CoreTest;
 
 void ExpectView(const View& got, const View& want, const char* why) {
   EXPECT_NEAR(got.xmin, want.xmin, 1e-12) << why;

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "GraphCoreFixture.h"
+#include "CoreTest.h"
+#include "DisplayListQueries.h"
+#include "TestFunctions.h"
 #include "algebra/ZeroSet.h"
 
 namespace {
@@ -15,7 +17,7 @@ using graph::FilledRect;
 using graph::Line;
 using graph::View;
 
-using SketchTest = GraphCoreTest;
+using SketchTest = CoreTest;
 
 ZeroSet Points(const std::vector<double>& p) {
   ZeroSet z;

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "GraphCoreFixture.h"
+#include "CoreTest.h"
 
 namespace {
 
 using graph::View;
 
-using ViewTest = GraphCoreTest;
+using ViewTest = CoreTest;
 
 TEST_F(ViewTest, ScalesOfAView) {
   const graph::Scales s = graph::ScalesOf({-5, 16, -1, 3});

@@ -4,7 +4,7 @@
 
 namespace {
 
-using EckenErmittelnTest = RootsTest;
+using EckenErmittelnTest = CoreTest;
 
 struct Range {
   double xmin;
@@ -54,7 +54,7 @@ TEST_F(EckenErmittelnTest, PlotRangesOfRationalFunctions) {
 
 TEST_F(EckenErmittelnTest, StartFunction) {
   RationalT f;
-  Startfunktion(f);
+  SetzeStartfunktion(f);
   SetzeRR(kontext, f);
   f.EckenErmitteln();
   EXPECT_DOUBLE_EQ(f.xmin, -4.6);

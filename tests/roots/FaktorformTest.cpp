@@ -5,19 +5,11 @@
 
 namespace {
 
-using FaktorformTest = RootsTest;
-using Factors = std::vector<std::vector<double>>;
-
-struct Case {
-  const char* why;
-  Factors factors;
-  int stellenzahl;
-  const char* text;
-};
+using FaktorformTest = CoreTest;
 
 TEST_F(FaktorformTest, FactorForms) {
   const Factors start = {{-2, 1}, {1, 1, 1}, {-3, 0, 1}};
-  const Case cases[] = {
+  const ProductTextCase cases[] = {
       {"zero polynomial", {{0}}, 1, "0"},
       {"constant: its display term text", {{-3}}, 1, "- 3  "},
       {"degree 1 starts with one blank", {{-1, 1}}, 1, " ( x-1)"},
@@ -72,9 +64,8 @@ TEST_F(FaktorformTest, FactorForms) {
        "(49  - 21x  - 11.8x^2  + 3x^3  + x^4  ) * ( x + 3.5) * ( x-2) * ( x-4.3)"},
   };
   for (const auto& c : cases) {
-    kontext.Stellenzahl = c.stellenzahl;
     PolynomT p;
-    SetzeProdukt(p, c.factors);
+    SetzeFall(kontext, p, c);
     PolynomT before;
     before.KopieVon(p);
     EXPECT_EQ(p.Faktorform(), c.text) << c.why;

@@ -13,8 +13,6 @@
 
 namespace {
 
-using Coeffs = std::vector<double>;
-
 class Dice {
  public:
   explicit Dice(std::uint32_t seed) : rng_(seed) {}
@@ -30,7 +28,7 @@ class Dice {
 };
 
 struct Built {
-  Coeffs koeff{1.0};
+  Koeffizienten koeff{1.0};
   std::map<double, int> zeros;
 };
 
@@ -48,7 +46,7 @@ GeneratedPolynomial Finish(const std::string& name, const Built& b) {
   return g;
 }
 
-GeneratedPolynomial Plain(const std::string& name, const Coeffs& k) {
+GeneratedPolynomial Plain(const std::string& name, const Koeffizienten& k) {
   return GeneratedPolynomial{name, k, false, {}, {}};
 }
 
@@ -113,7 +111,8 @@ std::vector<GeneratedPolynomial> SchoolPolynomials(int functions) {
     const std::string id = s.zl.name.substr(0, s.zl.name.rfind(' '));
     Keep(out, std::move(s.zl));
     Keep(out, std::move(s.nn));
-    Keep(out, Plain(id + " derivative numerator", Coeffs(a.Zl.Koeff.begin(), a.Zl.Koeff.end())));
+    Keep(out,
+         Plain(id + " derivative numerator", Koeffizienten(a.Zl.Koeff.begin(), a.Zl.Koeff.end())));
   }
   return out;
 }
@@ -137,7 +136,7 @@ std::vector<GeneratedPolynomial> ComparisonCorpus() {
   Keep(out, Finish("(x-1)^8 (x-2)^8", eights));
 
   for (int i = 0; i < 60; ++i) {
-    Coeffs k(static_cast<std::size_t>(3 + d.Below(19)));
+    Koeffizienten k(static_cast<std::size_t>(3 + d.Below(19)));
     for (double& c : k) c = d.Below(19) - 9;
     if (k.back() == 0) k.back() = 1;
     Keep(out, Plain("random coefficients " + text::Str(static_cast<std::int32_t>(i)), k));
@@ -150,10 +149,10 @@ std::vector<GeneratedPolynomial> ComparisonCorpus() {
     Keep(out, Plain("wide product " + text::Str(static_cast<std::int32_t>(i)), b.koeff));
   }
 
-  Coeffs t0{1};
-  Coeffs t1{0, 1};
+  Koeffizienten t0{1};
+  Koeffizienten t1{0, 1};
   for (int n = 2; n <= 42; ++n) {
-    Coeffs t2 = Mal(t1, {0, 2});
+    Koeffizienten t2 = Mal(t1, {0, 2});
     for (std::size_t i = 0; i < t0.size(); ++i) t2[i] = t2[i] - t0[i];
     t0 = t1;
     t1 = t2;

@@ -7,7 +7,7 @@
 
 namespace {
 
-using KnownZerosTest = RootsTest;
+using KnownZerosTest = CoreTest;
 
 // School polynomials built from their zeros: the answer is unambiguous at these tolerances.
 // Simple zeros within 1e-9 and double zeros within 1e-4 are found; zeros of multiplicity 3 may

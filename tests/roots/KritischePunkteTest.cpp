@@ -6,7 +6,7 @@
 
 namespace {
 
-using KritischePunkteTest = RootsTest;
+using KritischePunkteTest = CoreTest;
 using Points = std::vector<double>;
 
 struct Case {
@@ -57,7 +57,7 @@ TEST_F(KritischePunkteTest, TheZeroFunctionHasNone) {
 TEST_F(KritischePunkteTest, StartFunctionHasNineCriticalPoints) {
   // The inflection point 2.9503 is among them although f'' next to it exceeds 1e-9.
   RationalT f;
-  Startfunktion(f);
+  SetzeStartfunktion(f);
   SetzeRR(kontext, f);
   ZeroSet k;
   Analyse::FindeKP(f, k);

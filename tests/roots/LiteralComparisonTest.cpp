@@ -8,7 +8,7 @@
 
 namespace {
 
-using LiteralComparisonTest = RootsTest;
+using LiteralComparisonTest = CoreTest;
 
 TEST_F(LiteralComparisonTest, FastRootFinderGivesTheLiteralZeroSetsBitForBit) {
   const std::vector<GeneratedPolynomial> corpus = ComparisonCorpus();
@@ -68,7 +68,7 @@ TEST_F(LiteralComparisonTest, CriticalPointsAndPlotRangeOfSchoolFunctions) {
 
 TEST_F(LiteralComparisonTest, StartFunction) {
   RationalT f;
-  Startfunktion(f);
+  SetzeStartfunktion(f);
   SetzeRR(kontext, f);
   for (const PolynomT* p : {&f.Zl, &f.Nn, &kontext.RR[1].Zl, &kontext.RR[2].Zl}) {
     ZeroSet fast;

@@ -7,9 +7,8 @@
 
 namespace {
 
-using NullstellenTest = RootsTest;
+using NullstellenTest = CoreTest;
 using Points = std::vector<double>;
-using Factors = std::vector<std::vector<double>>;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -94,7 +93,7 @@ TEST_F(NullstellenTest, TheReceiverIsNotChanged) {
 TEST_F(NullstellenTest, InflectionZeroOfTheStartFunctionIsKept) {
   // The numerator of f'' has coefficients up to 4896; next to 2.9503 its value exceeds 1e-9.
   RationalT f;
-  Startfunktion(f);
+  SetzeStartfunktion(f);
   SetzeRR(kontext, f);
   ZeroSet z;
   Analyse::FindeNullstellen(kontext.RR[2].Zl, z);

@@ -6,20 +6,12 @@
 
 namespace {
 
-using QuadratfreiTest = RootsTest;
-using Factors = std::vector<std::vector<double>>;
-
-struct Case {
-  const char* why;
-  Factors factors;
-  int stellenzahl;
-  const char* text;
-};
+using QuadratfreiTest = CoreTest;
 
 TEST_F(QuadratfreiTest, ProductTexts) {
   const std::vector<double> q1 = {1, 0, 1};
   const std::vector<double> q2 = {2, 0, 1};
-  const Case cases[] = {
+  const ProductTextCase cases[] = {
       {"square-free", {q1}, 1, "(1  + x^2  )"},
       {"square-free with content", {{2}, q1}, 1, "2 (1  + x^2  )"},
       {"one level per multiplicity", {q1, q1, q2}, 1, "(2  + 3x^2  + x^4  )(1  + x^2  )"},
@@ -62,9 +54,8 @@ TEST_F(QuadratfreiTest, ProductTexts) {
       {"tiny coefficients end", {{1e-5, 0, 1e-5}}, 6, "(0.00001  + 0.00001x^2  )"},
   };
   for (const auto& c : cases) {
-    kontext.Stellenzahl = c.stellenzahl;
     PolynomT p;
-    SetzeProdukt(p, c.factors);
+    SetzeFall(kontext, p, c);
     std::string s = p.Term2String();
     Analyse::MFakFinden(s);
     EXPECT_EQ(s, c.text) << c.why;

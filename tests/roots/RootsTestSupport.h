@@ -2,20 +2,25 @@
 
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "CoreTest.h"
 #include "TestPolynomials.h"
 #include "algebra/CoreContext.h"
 #include "algebra/ZeroSet.h"
 
-// A fresh context per test, registered as the one the core reaches.
-class RootsTest : public ::testing::Test {
- protected:
-  RootsTest() { kontext.Registrieren(); }
-
-  CoreContext kontext;
-};
-
 inline std::vector<double> Punkte(const ZeroSet& z) {
   return z.points();
+}
+
+// A text written of a product of factors at a result rounding.
+struct ProductTextCase {
+  const char* why;
+  Factors factors;
+  int stellenzahl;
+  const char* text;
+};
+
+// p := the case's product, with the case's result rounding set in k.
+inline void SetzeFall(CoreContext& k, PolynomT& p, const ProductTextCase& c) {
+  k.Stellenzahl = c.stellenzahl;
+  SetzeProdukt(p, c.factors);
 }

@@ -3,17 +3,13 @@
 #include <cstddef>
 #include <vector>
 
-#include "algebra/CoreContext.h"
+#include "TestFunctions.h"
 #include "algebra/PolynomT.h"
-#include "algebra/RationalT.h"
 
-// The polynomials and functions the tests and the benchmarks share.
+// The polynomials the roots tests and the roots benchmark share.
 
-// Coefficients in ascending powers: {c0, c1, c2, ...}.
-inline void Setze(PolynomT& p, const std::vector<double>& koeff) {
-  p.Nullen();
-  for (std::size_t i = 0; i < koeff.size() && i < p.Koeff.size(); ++i) p.Koeff[i] = koeff[i];
-}
+// A product of factors, each in ascending powers.
+using Factors = std::vector<std::vector<double>>;
 
 // The product of two coefficient lists in ascending powers.
 inline std::vector<double> Mal(const std::vector<double>& a, const std::vector<double>& b) {
@@ -33,23 +29,9 @@ inline void MalFaktor(PolynomT& p, const std::vector<double>& f, int times = 1) 
 }
 
 // p := the product of the factors, each in ascending powers; 1 for none.
-inline void SetzeProdukt(PolynomT& p, const std::vector<std::vector<double>>& factors) {
+inline void SetzeProdukt(PolynomT& p, const Factors& factors) {
   Setze(p, {1});
   for (const auto& f : factors) MalFaktor(p, f);
-}
-
-// The function shown at start-up: (x - 2)(x^2 + x + 1)(x^2 - 3) / ((x + 4)(x^2 + 1)^2).
-inline void Startfunktion(RationalT& f) {
-  SetzeProdukt(f.Zl, {{-2, 1}, {1, 1, 1}, {-3, 0, 1}});
-  SetzeProdukt(f.Nn, {{4, 1}, {1, 0, 1}, {1, 0, 1}});
-  f.Np = 1;
-}
-
-// RR := f, f', f'' as the evaluation run sets them before it asks for critical points.
-inline void SetzeRR(CoreContext& k, const RationalT& f) {
-  k.RR[0].KopieVon(f);
-  k.RR[1].Abl(k.RR[0]);
-  k.RR[2].Abl(k.RR[1]);
 }
 
 // The three degree-42 polynomials of the speed goal.

@@ -1,6 +1,5 @@
 #include "app/HauptF.h"
 #include "funclist/core/Koeffizientenrundung.h"
-#include "funclist/gui/Termfelder.h"
 
 // Setting the box back to "Nichts Ändern" raises this handler again, nested; that pass finds
 // "nicht" and ends at once, so no second dialog appears.
@@ -16,7 +15,7 @@ void HauptF::KoeffRundenWahlB_TextChanged(ComboBox& box) {
   warnung.Explanation = "Warnung: Durch Runden der Koeffizienten wird die Funktion verändert!";
   if (Services().ShowModal(warnung) == PressedButton::ActionButton) {
     if (Koeffizientenrundung::Runden(RRR, *n)) {
-      Funktionsliste::InTermfelderSchreiben(*this, RRR);
+      InTermfelderSchreiben(RRR);
       Funktionsauswertung();
     } else {
       MsgBox(

@@ -1,6 +1,5 @@
 #include "app/HauptF.h"
 #include "funclist/core/Register.h"
-#include "funclist/gui/Termfelder.h"
 
 namespace {
 
@@ -12,7 +11,7 @@ void HauptF::gfB_Action(PushButton&) {
   Funktionsauswertung();
   fInRListeEinfuegen(RRR.Term2string());
   RRR.Switch(Pg);
-  Funktionsliste::InTermfelderSchreiben(*this, RRR);
+  InTermfelderSchreiben(RRR);
   Funktionsauswertung();
 }
 
@@ -25,7 +24,7 @@ void HauptF::gmalfB_Action(PushButton&) {
   RationalT D;
   fInRListeEinfuegen(RRR.Term2string());
   D.Produkt(RRR, Pg);
-  Funktionsliste::InTermfelderSchreiben(*this, D);
+  InTermfelderSchreiben(D);
   Funktionsauswertung();
 }
 
@@ -44,7 +43,7 @@ void HauptF::gmalfB1_Action(PushButton&) {
   }
   fInRListeEinfuegen(RRR.Term2string());
   D.Differenz(Pg, RRR);
-  Funktionsliste::InTermfelderSchreiben(*this, D);
+  InTermfelderSchreiben(D);
   Funktionsauswertung();
 }
 

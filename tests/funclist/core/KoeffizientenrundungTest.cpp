@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "../../algebra/AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
-class KoeffizientenrundungTest : public AlgebraTest {};
+class KoeffizientenrundungTest : public CoreTest {};
 
 TEST_F(KoeffizientenrundungTest, DecimalsFromTheBoxText) {
   struct Case {
@@ -62,14 +63,10 @@ TEST_F(KoeffizientenrundungTest, RoundsNumeratorAndDenominator) {
   };
   for (const auto& c : cases) {
     RationalT f;
-    Setze(f.Zl, {});
-    for (std::size_t i = 0; i < c.zl.size(); ++i) f.Zl.Koeff[i] = c.zl[i];
-    Setze(f.Nn, {});
-    for (std::size_t i = 0; i < c.nn.size(); ++i) f.Nn.Koeff[i] = c.nn[i];
-    f.Np = 2;
+    Setze(f, c.zl, c.nn, 2);
     EXPECT_EQ(Koeffizientenrundung::Runden(f, c.n), c.angenommen) << c.why;
-    EXPECT_EQ(Koeffizienten(f.Zl), c.zlNachher) << c.why;
-    EXPECT_EQ(Koeffizienten(f.Nn), c.nnNachher) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlNachher) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnNachher) << c.why;
     EXPECT_EQ(f.Np, 2) << c.why << ": the exponent is never touched";
   }
 }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../../algebra/AlgebraFixture.h"
+#include "CoreTest.h"
+#include "TestFunctions.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ void MitGraden(RationalT& r, int zaehler, int nenner) {
   if (nenner >= 0) r.Nn.Koeff[nenner] = 1;
 }
 
-class RegisterTest : public AlgebraTest {};
+class RegisterTest : public CoreTest {};
 
 TEST_F(RegisterTest, DegreeLimitsAtTheirBoundaries) {
   using Pruefung = bool (*)(const RationalT&, const RationalT&);
@@ -113,12 +114,12 @@ TEST_F(RegisterTest, ReadingHThroughTheWholeParser) {
     g.Np = 3;
     EXPECT_EQ(Register::HLesen(c.h, g), c.gelesen) << c.why;
     if (c.gelesen) {
-      EXPECT_EQ(Koeffizienten(g.Zl), c.zl) << c.why;
-      EXPECT_EQ(Koeffizienten(g.Nn), c.nn) << c.why;
+      EXPECT_EQ(KoeffizientenVon(g.Zl), c.zl) << c.why;
+      EXPECT_EQ(KoeffizientenVon(g.Nn), c.nn) << c.why;
       EXPECT_EQ(g.Np, c.np) << c.why;
     } else {
-      EXPECT_EQ(Koeffizienten(g.Zl), (std::vector<double>{5})) << c.why;
-      EXPECT_EQ(Koeffizienten(g.Nn), (std::vector<double>{0, 0, 7})) << c.why;
+      EXPECT_EQ(KoeffizientenVon(g.Zl), (std::vector<double>{5})) << c.why;
+      EXPECT_EQ(KoeffizientenVon(g.Nn), (std::vector<double>{0, 0, 7})) << c.why;
       EXPECT_EQ(g.Np, 3) << c.why;
     }
   }

@@ -1,27 +1,15 @@
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "WindowTest.h"
+#include "OpenedWindowTest.h"
+#include "TestFunctions.h"
 #include "funclist/core/Funktionsliste.h"
 
-// The opened window: Init has run, with its first evaluation run of the start function.
-class FunktionslisteFenster : public WindowTest {
+// The opened window with helpers to choose from the boxes and to read the term fields.
+class FunktionslisteFenster : public OpenedWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    Open();
-  }
-
-  // Types f into the term fields and presses "OK".
-  void Analysiere(const std::string& zaehler, const std::string& nenner) {
-    window().EingF().SetText(zaehler);
-    window().EingF2().SetText(nenner);
-    Druecke("PushButton1");
-  }
-  void Druecke(const char* button) { control<PushButton>(button).click(); }
   // Chooses the item of this text as the user does, or types the text when no item has it.
   void Waehle(const char* box, const std::string& text) {
     ComboBox& b = control<ComboBox>(box);
@@ -33,16 +21,6 @@ class FunktionslisteFenster : public WindowTest {
 
   std::string Termfelder() { return window().EingF().Text() + " | " + window().EingF2().Text(); }
 };
-
-// Coefficients in ascending powers.
-inline void Setze(RationalT& r, const std::vector<double>& zaehler,
-                  const std::vector<double>& nenner, std::int32_t np = 1) {
-  r.Zl.Nullen();
-  r.Nn.Nullen();
-  std::copy(zaehler.begin(), zaehler.end(), r.Zl.Koeff.begin());
-  std::copy(nenner.begin(), nenner.end(), r.Nn.Koeff.begin());
-  r.Np = np;
-}
 
 // c x^n
 inline std::vector<double> Monom(int n, double c = 1) {
