@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "algebra/CoreContext.h"
@@ -7,7 +8,11 @@
 
 namespace {
 constexpr int kN = PolynomT::kMaxGrad + 1;
+
+bool AllFinite(const PolynomT& p) {
+  return std::all_of(p.Koeff.begin(), p.Koeff.end(), [](double c) { return std::isfinite(c); });
 }
+}  // namespace
 
 void PolynomT::PdurchxminusB(const PolynomT& P, double b) {
   PolynomT t;
@@ -61,6 +66,12 @@ void PolynomT::ggT(const PolynomT& A, const PolynomT& B) {
     u.KopieVon(r);
     const double l = u.Koeff[u.grad()];
     for (double& c : u.Koeff) c = c / l;
+    // Coefficients beyond the Double range leave Euclid nothing to divide: a remainder of NaNs
+    // never loses its degree. Such operands are taken as having no common factor.
+    if (!AllFinite(u)) {
+      u.Einsen();
+      break;
+    }
     v.PDurch(u, q, r);
   }
   KopieVon(u);

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "algebra/CoreContext.h"
 #include "algebra/PolynomT.h"
@@ -10,8 +11,7 @@ namespace {
 
 // Both term texts: one term per coefficient that is not exactly 0 up to the degree, in ascending
 // powers, each "sign magnitude power" followed by two blanks.
-template <typename Magnitude>
-std::string TermText(const PolynomT& p, Magnitude magnitude) {
+std::string TermText(const PolynomT& p, std::string_view mask) {
   std::string result;
   bool first = true;
   const int g = p.grad();
@@ -24,28 +24,22 @@ std::string TermText(const PolynomT& p, Magnitude magnitude) {
       result += "+ ";
     }
     first = false;
-    if (!(std::abs(c) == 1 && i >= 1)) result += magnitude(std::abs(c));
+    if (!(std::abs(c) == 1 && i >= 1)) result += text::Format(std::abs(c), mask);
     result += Zahl::xhoch(i) + "  ";
   }
   return result.empty() ? "0" : result;
 }
 
-// A magnitude that rounds to nothing still writes "0": an empty magnitude before a power of x
-// would read back as 1.
-std::string NonEmpty(std::string m) {
-  return m.empty() ? "0" : m;
-}
-
 }  // namespace
 
 std::string PolynomT::Term2String() const {
-  return TermText(*this, [](double m) { return NonEmpty(text::Format(m, "#.##############")); });
+  return TermText(*this, "#.##############");
 }
 
 std::string PolynomT::Term2String2() const {
   const int k = std::clamp(CoreContext::Instanz().Stellenzahl, 0, 7);
   const std::string mask = k == 0 ? "#" : "#." + std::string(k, '#');
-  return TermText(*this, [&mask](double m) { return NonEmpty(text::Format(m, mask)); });
+  return TermText(*this, mask);
 }
 
 void PolynomT::zeigen() const {

@@ -57,15 +57,28 @@ char Lower(char c) {
 std::string Str(double v) {
   if (!std::isfinite(v)) return NonFinite(v);
   if (v == 0) return "0";
-  // 15 significant digits first, then written out in fixed notation.
+  // 15 significant digits, "d.dddddddddddddde+XX", then written out in fixed notation.
   std::array<char, 64> buf;
   auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 14);
-  std::string sci(buf.data(), r.ptr);
-  double rounded = 0.0;
-  std::from_chars(sci.data(), sci.data() + sci.size(), rounded);
-  // A decimal of 15 significant digits survives the round trip, so the shortest text of the
-  // rounded value has at most 15 of them.
-  return Trimmed(ShortestFixed(rounded));
+  const std::string_view sci(buf.data(), static_cast<std::size_t>(r.ptr - buf.data()));
+  const bool negative = sci.front() == '-';
+  const std::size_t e = sci.find('e');
+  std::string digits;
+  for (char c : sci.substr(negative ? 1 : 0, e - (negative ? 1 : 0)))
+    if (c != '.') digits += c;
+  int exponent = 0;
+  const std::string_view exp = sci.substr(e + 1);
+  std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0), exp.data() + exp.size(), exponent);
+  std::string fixed;
+  if (exponent < 0) {
+    fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+    fixed = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+  } else {
+    const auto split = static_cast<std::size_t>(exponent) + 1;
+    fixed = digits.substr(0, split) + "." + digits.substr(split);
+  }
+  return Trimmed((negative ? "-" : "") + fixed);
 }
 
 std::string Str(std::int32_t v) {

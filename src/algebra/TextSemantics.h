@@ -17,7 +17,9 @@ std::string Str(std::int64_t v);
 
 // Masked number text; k is the number of "#" after the "." of the mask. Display masks
 // (k = 0..7) write the value rounded like the value table rounds it; larger k write the shortest
-// text that reads back to v, or v rounded to k decimals where that text would need more.
+// text that reads back to v, or v rounded to k decimals where that text would need more. Never
+// empty: a magnitude below the mask's resolution is "0", since an empty magnitude before a power
+// of x would read back as 1.
 std::string Format(double v, std::string_view mask);
 
 // The number at the start of a text: blanks, an optional "-", digits with at most one ".".

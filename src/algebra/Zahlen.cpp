@@ -29,7 +29,8 @@ void RundnfAusg(double& x) {
 double Gerundet(std::int32_t n, double x) {
   const double p = std::pow(10.0, n);
   const double scaled = x * p;
-  if (!std::isfinite(scaled)) return x;
+  // Beyond the Double range in either direction (10^n infinite or 0) x stays as it is.
+  if (!std::isfinite(scaled) || p == 0) return x;
   return text::Round(scaled) / p;
 }
 

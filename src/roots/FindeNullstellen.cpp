@@ -26,7 +26,10 @@ class Horner {
   }
   double operator()(double x) const {
     double s = 0;
-    for (int n = top_; n >= 0; --n) s = s * x + c_[n];
+    for (int n = top_; n >= 0; --n) {
+      s = s * x;
+      s = s + c_[n];
+    }
     return s;
   }
   // The values at kLanes points. The lanes are independent chains of the very same operations,
@@ -35,7 +38,10 @@ class Horner {
   void Lanes(const double* x, double* out) const {
     double s[kLanes] = {};
     for (int n = top_; n >= 0; --n)
-      for (int l = 0; l < kLanes; ++l) s[l] = s[l] * x[l] + c_[n];
+      for (int l = 0; l < kLanes; ++l) {
+        s[l] = s[l] * x[l];
+        s[l] = s[l] + c_[n];
+      }
     for (int l = 0; l < kLanes; ++l) out[l] = s[l];
   }
 

@@ -11,7 +11,7 @@ namespace Analyse {
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z);
 
 // The same, adding the number of polynomial evaluations it took to `evaluations`; the benchmarks
-// and tests compare it with the literal algorithm.
+// and tests compare it with the straightforward reference in tests/roots.
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations);
 
 // A zero of P between a and b by bisection; the caller gives P(a) * P(b) < 0.

@@ -102,6 +102,18 @@ TEST_F(PolynomDivisionTest, GreatestCommonDivisorIsNormalised) {
   }
 }
 
+TEST_F(PolynomDivisionTest, GreatestCommonDivisorEndsWhenCoefficientsOverflow) {
+  PolynomT a, b, g;
+  Setze(a, {-1e20, 1, 1});
+  b.Koeff[40] = 1;
+  b.Koeff[10] = 1;
+  b.Koeff[0] = 1;
+  g.ggT(a, b);
+  EXPECT_EQ(KoeffizientenVon(g), (Koeffizienten{1}));
+  g.ggT(b, a);
+  EXPECT_EQ(KoeffizientenVon(g), (Koeffizienten{1}));
+}
+
 TEST_F(PolynomDivisionTest, GreatestCommonDivisorOfLargeIntegralCoefficients) {
   // The sum of the magnitudes exceeds the Int32 range.
   PolynomT a, g;

@@ -18,6 +18,7 @@ TEST_F(PolynomTermTest, TermText) {
       {"negative constant first", {-1, 0, 1}, "- 1  + x^2  "},
       {"unit coefficient writes no magnitude", {0, -1}, "- x  "},
       {"constant one keeps its magnitude", {1}, "1  "},
+      {"constant minus one keeps its magnitude", {-1}, "- 1  "},
       {"decimal", {0, 0, 0, 2.5}, "2.5x^3  "},
       {"shortest text", {102.4}, "102.4  "},
       {"fourteen decimals", {1.0 / 3.0}, "0.33333333333333  "},

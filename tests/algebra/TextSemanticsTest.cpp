@@ -13,7 +13,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 struct StrCase {
   const char* why;
   double v;
-  const char* expected;
+  std::string expected;
 };
 
 TEST(TextSemantics, StrWritesFifteenDigitsWithoutExponent) {
@@ -26,6 +26,11 @@ TEST(TextSemantics, StrWritesFifteenDigitsWithoutExponent) {
       {"large without exponent", 1e20, "100000000000000000000"},
       {"small without exponent", 1.5e-7, "0.00000015"},
       {"many digits rounded", 123456789.123456789, "123456789.123457"},
+      {"rounding up carries", 999999.9999999999, "1000000"},
+      {"largest double rounds beyond the range", 1.7976931348623157e308,
+       "179769313486232" + std::string(294, '0')},
+      {"smallest subnormal", 4.9406564584124654e-324,
+       "0." + std::string(323, '0') + "494065645841247"},
       {"infinity", kInf, "inf"},
       {"minus infinity", -kInf, "-inf"},
       {"not a number", std::nan(""), "nan"},

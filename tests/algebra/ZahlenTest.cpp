@@ -36,6 +36,7 @@ TEST_F(ZahlenTest, Gerundet) {
   EXPECT_EQ(Zahl::Gerundet(0, 7.6), 8.0);
   // Where x * 10^n overflows the value stays as it is instead of becoming infinite.
   EXPECT_EQ(Zahl::Gerundet(10, 1e300), 1e300);
+  EXPECT_EQ(Zahl::Gerundet(-400, 2.5), 2.5) << "10^-400 is 0 in Double";
   EXPECT_TRUE(std::isinf(Zahl::Gerundet(2, std::numeric_limits<double>::infinity())));
 }
 

@@ -73,4 +73,13 @@ TEST_F(FaktorformTest, FactorForms) {
   }
 }
 
+TEST_F(FaktorformTest, EndsWhenTheSquareFreeGcdOverflows) {
+  // The gcd of P and P' leaves the Double range; P has no real zero, so the text is P's own.
+  PolynomT p;
+  Setze(p, {3, 0, 1e160, 0, 1e160});
+  const std::string text = p.Faktorform();
+  EXPECT_EQ(text.substr(0, 6), "(3  + ");
+  EXPECT_EQ(text.back(), ')');
+}
+
 }  // namespace

@@ -115,6 +115,23 @@ TEST_F(NullstellenTest, NarrowBracketAddsNoFalseZero) {
   }
 }
 
+TEST_F(NullstellenTest, ClusteredMultipleZerosGainNothingFromTheSignChangeTest) {
+  // Near (x-1)^8 (x-2)^8 the rounding noise changes sign; the points are exactly those of the
+  // absolute test alone (pinned, not claimed correct).
+  PolynomT p;
+  Setze(p, {1});
+  MalFaktor(p, {-1, 1}, 8);
+  MalFaktor(p, {-2, 1}, 8);
+  ZeroSet z;
+  Analyse::FindeNullstellen(p, z);
+  EXPECT_EQ(z.points(),
+            (std::vector<double>{1, 1.0198550717552972, 1.0413122418739977, 1.0501210022989917,
+                                 1.9099230084115963, 1.9498789998345871, 2.0002507673909933,
+                                 2.000334564091228, 2.0004869881011622, 2.0021347530816964,
+                                 2.0022617106318066, 2.0024607847153972, 2.0024946604363376,
+                                 2.0335314537735525}));
+}
+
 TEST_F(NullstellenTest, FlatRegionsAsTheAlgorithmGivesThem) {
   // Pinned, not claimed correct: wherever abs(P) stays below 1e-9 every bracket point is a zero.
   struct Case {
