@@ -21,82 +21,82 @@ Qt::Alignment AlignmentOf(Align align) {
   return Qt::AlignCenter;
 }
 
-QFont FontOf(const ControlSpec& spec) {
-  return spec.times ? TimesFont(spec.textSize) : SystemFont(spec.textSize, spec.bold);
+QFont FontOf(const ControlRow& row) {
+  return row.times ? TimesFont(row.textSize) : SystemFont(row.textSize, row.bold);
 }
 
-void SetLineProperties(LineControl& field, const ControlSpec& spec) {
-  field.setFont(FontOf(spec));
-  field.setAlignment(AlignmentOf(spec.align));
+void SetLineProperties(LineControl& field, const ControlRow& row) {
+  field.setFont(FontOf(row));
+  field.setAlignment(AlignmentOf(row.align));
   QPalette p = field.palette();
-  p.setColor(QPalette::Base, spec.fill == Fill::Input ? kInputColour : kOutputColour);
+  p.setColor(QPalette::Base, row.fill == Fill::Input ? kInputColour : kOutputColour);
   p.setColor(QPalette::Text, Qt::black);
   field.setPalette(p);
-  field.setReadOnly(spec.readOnly);
-  field.SetText(spec.text);
+  field.setReadOnly(row.readOnly);
+  field.SetText(row.text);
 }
 
-QWidget* MakeTextField(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeTextField(const ControlRow& row, QWidget* parent) {
   auto* field = new TextField(parent);
-  SetLineProperties(*field, spec);
-  if (!spec.tabStop) field->setFocusPolicy(Qt::ClickFocus);
-  field->SetAcceptTabs(spec.acceptTabs);
+  SetLineProperties(*field, row);
+  if (!row.tabStop) field->setFocusPolicy(Qt::ClickFocus);
+  field->SetAcceptTabs(row.acceptTabs);
   return field;
 }
 
-QWidget* MakeTextArea(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeTextArea(const ControlRow& row, QWidget* parent) {
   auto* area = new TextArea(parent);
-  SetLineProperties(*area, spec);
+  SetLineProperties(*area, row);
   return area;
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
   auto* label = new Label(parent);
-  label->setFont(FontOf(spec));
-  label->setAlignment(AlignmentOf(spec.align));
-  label->SetText(spec.text);
+  label->setFont(FontOf(row));
+  label->setAlignment(AlignmentOf(row.align));
+  label->SetText(row.text);
   return label;
 }
 
-QWidget* MakePushButton(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakePushButton(const ControlRow& row, QWidget* parent) {
   auto* button = new PushButton(parent);
-  button->setFont(FontOf(spec));
-  button->setText(QString::fromUtf8(spec.text));
+  button->setFont(FontOf(row));
+  button->setText(QString::fromUtf8(row.text));
   return button;
 }
 
-QWidget* MakeComboBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeComboBox(const ControlRow& row, QWidget* parent) {
   auto* box = new ComboBox(parent);
-  box->setFont(FontOf(spec));
+  box->setFont(FontOf(row));
   QStringList items;
-  for (const char* item : spec.items) items << QString::fromUtf8(item);
+  for (const char* item : row.items) items << QString::fromUtf8(item);
   box->SetItems(items);
   return box;
 }
 
-QWidget* MakeLine(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeLine(const ControlRow& row, QWidget* parent) {
   auto* line = new Line(parent);
-  const Box& b = spec.box;
+  const Box& b = row.box;
   line->SetEnds({b.left, b.top}, {b.left + b.width - 1, b.top + b.height - 1});
   return line;
 }
 
-QWidget* MakeOfKind(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeOfKind(const ControlRow& row, QWidget* parent) {
+  switch (row.kind) {
     case ControlKind::TextField:
-      return MakeTextField(spec, parent);
+      return MakeTextField(row, parent);
     case ControlKind::TextArea:
-      return MakeTextArea(spec, parent);
+      return MakeTextArea(row, parent);
     case ControlKind::Label:
-      return MakeLabel(spec, parent);
+      return MakeLabel(row, parent);
     case ControlKind::PushButton:
-      return MakePushButton(spec, parent);
+      return MakePushButton(row, parent);
     case ControlKind::ComboBox:
-      return MakeComboBox(spec, parent);
+      return MakeComboBox(row, parent);
     case ControlKind::Canvas:
       return new Canvas(parent);
     case ControlKind::Line:
-      return MakeLine(spec, parent);
+      return MakeLine(row, parent);
     case ControlKind::UpDownArrows:
       return new UpDownArrows(parent);
   }
@@ -105,10 +105,10 @@ QWidget* MakeOfKind(const ControlSpec& spec, QWidget* parent) {
 
 }  // namespace
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-  QWidget* control = MakeOfKind(spec, parent);
-  control->setObjectName(QString::fromLatin1(spec.name));
-  control->setGeometry(spec.box.left, spec.box.top, spec.box.width, spec.box.height);
-  control->setVisible(!spec.hidden);
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+  QWidget* control = MakeOfKind(row, parent);
+  control->setObjectName(QString::fromLatin1(row.name));
+  control->setGeometry(row.box.left, row.box.top, row.box.width, row.box.height);
+  control->setVisible(!row.hidden);
   return control;
 }

@@ -29,7 +29,7 @@ constexpr std::array<const char*, 9> kKoeffRundenItems = {
     "Nichts Ändern",   "   ganze Zahlen", "    1 Dezimale",  "    2 Dezimalen", "    3 Dezimalen",
     "    4 Dezimalen", "    5 Dezimalen", "    6 Dezimalen", "    7 Dezimalen"};
 
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {.name = "EingF",
      .kind = K::TextField,
      .box = {118, 46, 800, 32},
@@ -309,6 +309,6 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlLayout() {
+std::span<const ControlRow> ControlLayout() {
   return kLayout;
 }

@@ -27,7 +27,7 @@ struct Box {
 };
 
 // One control of the window as it is created. Properties a kind does not have are ignored.
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   ControlKind kind;
   Box box;
@@ -45,4 +45,4 @@ struct ControlSpec {
 };
 
 // All controls of the window in creation order; a later one lies above an earlier one.
-std::span<const ControlSpec> ControlLayout();
+std::span<const ControlRow> ControlLayout();

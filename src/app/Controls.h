@@ -30,8 +30,7 @@ class TextField : public LineControl {
  public:
   explicit TextField(QWidget* parent);
 
-  // With AcceptTabs the Tab key types a tab character instead of moving the focus on.
-  bool AcceptTabs() const { return acceptTabs_; }
+  // Accepting tabs, the Tab key types a tab character instead of moving the focus on.
   void SetAcceptTabs(bool accept) { acceptTabs_ = accept; }
 
  protected:
@@ -92,8 +91,6 @@ class Line : public QWidget {
  public:
   explicit Line(QWidget* parent);
 
-  QPoint From() const { return from_; }
-  QPoint To() const { return to_; }
   // Takes the widget's rectangle as the line's extent.
   void SetEnds(QPoint from, QPoint to);
 

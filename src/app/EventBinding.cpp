@@ -119,7 +119,7 @@ const char* EventName(Event event) {
 
 void CheckBindingTable(const std::vector<Binding>& table) {
   std::map<std::string, ControlKind> kinds;
-  for (const ControlSpec& spec : ControlLayout()) kinds.emplace(spec.name, spec.kind);
+  for (const ControlRow& row : ControlLayout()) kinds.emplace(row.name, row.kind);
   std::set<std::pair<std::string, Event>> bound;
   for (const Binding& row : table) {
     const auto kind = kinds.find(row.control);

@@ -56,12 +56,12 @@ void HauptF::Layout() {
 }
 
 void HauptF::CreateControls(const std::vector<Binding>& bindings) {
-  for (const ControlSpec& spec : ControlLayout()) {
-    QWidget* control = MakeControl(spec, centralWidget());
-    byName_.emplace(spec.name, control);
+  for (const ControlRow& row : ControlLayout()) {
+    QWidget* control = MakeControl(row, centralWidget());
+    byName_.emplace(row.name, control);
     controls_.push_back(control);
-    for (const Binding& row : bindings)
-      if (row.control == spec.name) Bind(*this, *control, row);
+    for (const Binding& binding : bindings)
+      if (binding.control == row.name) Bind(*this, *control, binding);
   }
 }
 

@@ -18,9 +18,9 @@
 #include "app/EventBinding.h"
 #include "app/ToolkitServices.h"
 #include "app/UpDownArrows.h"
+#include "evaluation/Integration.h"
 #include "graph/DisplayList.h"
 #include "graph/GapCache.h"
-#include "evaluation/Integration.h"
 
 // Value table data: row 0 the x of each critical point, rows 1 to 3 f, f', f'' there; columns 1
 // to 50 give room for 50 points.
@@ -189,6 +189,8 @@ class HauptF : public QMainWindow, public CoreContext {
   bool Funktionsauswertung();
   void TabFill();
   void TabLeer();
+  // Empties the values of the extra x column; the typed x stays.
+  void ZusatzspalteLeeren();
   void WerteEintragen();
   void AlleWerteBerechnen();
   void Integralanforderung();
@@ -200,6 +202,9 @@ class HauptF : public QMainWindow, public CoreContext {
   void Verschieben();
   // Whether the term fields show anything but the last analysed f.
   bool TermfelderNeu() const;
+  // A term field was edited into something new since the last successful run. Unlike
+  // NeueFunktion no drawing clears it, so the integral request knows the fields are unanalysed.
+  bool termsEditedSinceRun = false;
   // What the stored Integral belongs to; empty while it belongs to nothing shown.
   std::optional<Auswertung::Integralschluessel> IntegralSchluessel;
 

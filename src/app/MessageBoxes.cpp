@@ -3,23 +3,34 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
-// The program's texts break lines with CR LF (the Info text) or, in the reduction report, begin
-// and end each entry with a form feed; on screen all of them are line breaks.
+// The program's texts break lines with CR LF (the Info text), LF CR (the function list) or, in
+// the reduction report, begin and end each entry with a form feed; on screen all of them are line
+// breaks, a pair of codes 10 and 13 in either order a single one.
 QString DisplayText(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  shown.replace(QLatin1Char('\f'), QLatin1Char('\n'));
+  const QString given = QString::fromStdString(text);
+  QString shown;
+  shown.reserve(given.size());
+  const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
+  for (qsizetype i = 0; i < given.size(); ++i) {
+    const QChar c = given[i];
+    if (isBreak(c)) {
+      if (i + 1 < given.size() && isBreak(given[i + 1]) && given[i + 1] != c) ++i;
+      shown += QLatin1Char('\n');
+    } else {
+      shown += c == QLatin1Char('\f') ? QChar(QLatin1Char('\n')) : c;
+    }
+  }
   while (shown.startsWith(QLatin1Char('\n'))) shown.remove(0, 1);
   while (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
   return shown;
@@ -48,39 +59,67 @@ QMessageBox::Icon IconOf(int icon) {
 }  // namespace
 
 ScrollingMessageBox::ScrollingMessageBox(const std::string& text, QWidget* parent)
-    : QDialog(parent), label_(new QLabel), scroll_(new QScrollArea) {
-  label_->setTextFormat(Qt::PlainText);
-  label_->setText(DisplayText(text));
-  label_->setWordWrap(true);
-  label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    : QDialog(parent) {
+  const QString shown = DisplayText(text);
+  const QRect screen = AvailableScreen(parent);
+  const int maxWidth = screen.width() * 2 / 3;
+  const int maxHeight = screen.height() * 2 / 3;
 
-  scroll_->setWidget(label_);
-  scroll_->setWidgetResizable(true);
-  scroll_->setFrameShape(QFrame::NoFrame);
-  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* layout = new QVBoxLayout(this);
+  if (shown.size() > kLongText) {
+    // Measured whole, a text this long takes seconds; it fills the largest box anyway.
+    longText_ = new QPlainTextEdit;
+    longText_->setPlainText(shown);
+    longText_->setReadOnly(true);
+    longText_->setFrameShape(QFrame::NoFrame);
+    longText_->setMinimumSize(maxWidth, maxHeight);
+    layout->addWidget(longText_);
+  } else {
+    label_ = new QLabel;
+    label_->setTextFormat(Qt::PlainText);
+    label_->setText(shown);
+    label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(label_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(scroll_);
+
+    const QSize textSize =
+        label_->fontMetrics()
+            .boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, shown)
+            .size();
+    const int scrollBar =
+        textSize.height() > maxHeight ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    // The slack keeps the label from wrapping one word earlier than the measurement did.
+    const int slack = label_->fontMetrics().averageCharWidth();
+    scroll_->setMinimumSize(textSize.width() + scrollBar + slack,
+                            std::min(textSize.height(), maxHeight));
+  }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->setCenterButtons(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(scroll_);
   layout->addWidget(buttons);
+}
 
-  const QRect screen = AvailableScreen(parent);
-  const int maxWidth = screen.width() * 2 / 3;
-  const int maxHeight = screen.height() * 2 / 3;
-  const QSize textSize =
-      label_->fontMetrics()
-          .boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, label_->text())
-          .size();
-  const int scrollBar =
-      textSize.height() > maxHeight ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-  // The slack keeps the label from wrapping one word earlier than the measurement did.
-  const int slack = label_->fontMetrics().averageCharWidth();
-  scroll_->setMinimumSize(textSize.width() + scrollBar + slack,
-                          std::min(textSize.height(), maxHeight));
+QLabel& ScrollingMessageBox::TextLabel() const {
+  if (label_ == nullptr) throw std::logic_error("a long text has no label");
+  return *label_;
+}
+
+QScrollArea& ScrollingMessageBox::ScrollArea() const {
+  if (scroll_ == nullptr) throw std::logic_error("a long text has no scroll area of its own");
+  return *scroll_;
+}
+
+QPlainTextEdit& ScrollingMessageBox::LongTextView() const {
+  if (longText_ == nullptr) throw std::logic_error("a short text shows in a label");
+  return *longText_;
 }
 
 QtMessageDialog::QtMessageDialog(const MessageDialog& dialog, QWidget* parent) : box_(parent) {

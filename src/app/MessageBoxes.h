@@ -6,6 +6,7 @@
 #include "app/ToolkitServices.h"
 
 class QLabel;
+class QPlainTextEdit;
 class QScrollArea;
 
 // The box of MsgBox: its text and an OK button. A long text (the function list, the reduction
@@ -14,14 +15,22 @@ class ScrollingMessageBox : public QDialog {
   Q_OBJECT
 
  public:
+  // Longer texts (in UTF-16 units, as shown) go into a plain-text view, which lays out only the
+  // lines in sight; a label lays out and measures its whole text before it shows.
+  static constexpr qsizetype kLongText = 16 * 1024;
+
   ScrollingMessageBox(const std::string& text, QWidget* parent);
 
-  QLabel& TextLabel() const { return *label_; }
-  QScrollArea& ScrollArea() const { return *scroll_; }
+  // A text up to kLongText: a label in a scroll area. Both throw std::logic_error otherwise.
+  QLabel& TextLabel() const;
+  QScrollArea& ScrollArea() const;
+  // A longer text. Throws std::logic_error for a short one.
+  QPlainTextEdit& LongTextView() const;
 
  private:
-  QLabel* label_;
-  QScrollArea* scroll_;
+  QLabel* label_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QPlainTextEdit* longText_ = nullptr;
 };
 
 // A MessageDialog as a QMessageBox, with its buttons in the roles Qt expects.

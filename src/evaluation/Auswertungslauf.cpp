@@ -41,6 +41,7 @@ bool HauptF::Funktionsauswertung() {
     rechts = 0;
     LPfeilB().setEnabled(false);
     RPfeilB().setEnabled(false);
+    ZusatzspalteLeeren();
     return false;
   }
   RRR.Zl.KopieVon(zaehler);
@@ -78,5 +79,6 @@ bool HauptF::Funktionsauswertung() {
   if (NeueFunktion) RRR.EckenErmitteln();
   GraphCanvas().Invalidate();
   fInRListeEinfuegen(RRR.Term2string());
+  termsEditedSinceRun = false;
   return true;
 }

@@ -11,6 +11,7 @@ namespace {
 void TermfeldGeaendert(HauptF& w, TextField& feld) {
   w.TabLeer();
   w.NeueFunktion = w.TermfelderNeu();
+  w.termsEditedSinceRun = w.NeueFunktion;
   w.AsyAusgF().setVisible(false);
   w.AsyT().setVisible(false);
   feld.SetTextColor(QColor(0, 0, 0));

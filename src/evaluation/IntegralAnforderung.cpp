@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
 #include "app/HauptF.h"
@@ -29,8 +31,9 @@ void HauptF::IntegralB_Action(PushButton&) {
 
 // The stored integral is kept with what it belongs to, so whatever changed since (f, a bound, a
 // drawing that cleared NeueFunktion) a request shows only the integral of f over the bounds shown.
+// A drawing may clear NeueFunktion before an edit was analysed, so the edit is looked at too.
 void HauptF::Integralanforderung() {
-  if (NeueFunktion && !Funktionsauswertung()) {
+  if ((NeueFunktion || termsEditedSinceRun) && !Funktionsauswertung()) {
     IntegralF().SetText("");
     return;
   }
@@ -49,6 +52,11 @@ void HauptF::Integralanforderung() {
       IntegralF().SetText("");
       MsgBox("Im Integrationsintervall [" + text::Str(a) + ";" + text::Str(b) + "]" +
              " liegt die Definitionslücke " + luecke);
+      return;
+    }
+    // A step or a sum beyond the range of Double is no result to show.
+    if (!std::isfinite(Integral)) {
+      IntegralF().SetText("");
       return;
     }
     IntegralSchluessel = schluessel;

@@ -1,6 +1,7 @@
 #include "evaluation/Integration.h"
 
 #include <cmath>
+#include <limits>
 
 #include "algebra/CoreContext.h"
 #include "algebra/Zahlen.h"
@@ -44,14 +45,18 @@ Integralwert Integriere(const RationalT& f, double a, double b) {
   if (!w.ok) return w;
 
   const double h = (b - a) / kSchritte;
-  const bool endlich = std::isfinite(a) && std::isfinite(h);
+  // Every sample of a step that is not finite, and so the sum, is infinite or NaN.
+  if (!std::isfinite(h)) {
+    w.wert = std::numeric_limits<double>::quiet_NaN();
+    return w;
+  }
   const int oz = HoechsterKoeffizient(f.Zl);
   const int on = HoechsterKoeffizient(f.Nn);
   CoreContext& kontext = CoreContext::Instanz();
   double summe = 0;
   for (int k = 0; k <= kSchritte; ++k) {
     const double x = a + k * h;
-    const double y = endlich && f.Np == 1 ? Horner(f.Zl, oz, x) / Horner(f.Nn, on, x) : f.FWert(x);
+    const double y = f.Np == 1 ? Horner(f.Zl, oz, x) / Horner(f.Nn, on, x) : f.FWert(x);
     summe = summe + h * y;
     kontext.Yield();
   }

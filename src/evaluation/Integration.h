@@ -8,6 +8,7 @@ namespace Auswertung {
 
 struct Integralwert {
   bool ok = false;
+  // Not finite when the step or the sum is not; such a value is no result.
   double wert = 0;
   // The largest gap of f in the closed interval, when there is one.
   double luecke = 0;

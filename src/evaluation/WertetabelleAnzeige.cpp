@@ -64,6 +64,10 @@ void HauptF::LPfeilB_Action(PushButton&) {
 }
 
 void HauptF::xXF_TextChange(TextField&) {
+  ZusatzspalteLeeren();
+}
+
+void HauptF::ZusatzspalteLeeren() {
   y1XF().SetText("");
   y2XF().SetText("");
   y3XF().SetText("");

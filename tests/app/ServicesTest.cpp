@@ -4,14 +4,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "ScriptedServices.h"
 #include "app/MessageBoxes.h"
+#include "app/QtServices.h"
+#include "funclist/core/Listenbefehle.h"
 
 namespace {
 
@@ -75,6 +84,58 @@ TEST(ScrollingMessageBoxTest, AShortTextShowsWhole) {
   EXPECT_GE(box.ScrollArea().viewport()->width(),
             box.TextLabel().fontMetrics().horizontalAdvance(box.TextLabel().text()))
       << "on one line";
+}
+
+TEST(ScrollingMessageBoxTest, EveryLineEndIsOneLineBreak) {
+  struct Case {
+    const char* why;
+    std::string text;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"the function list's 10 13", "Verwendete Funktionsterme:\n\r0 / 1  \n\r",
+       QStringLiteral("Verwendete Funktionsterme:\n0 / 1  ")},
+      {"the Info text's 13 10", "Zeile 1\r\nZeile 2", QStringLiteral("Zeile 1\nZeile 2")},
+      {"two pairs are an empty line", "a\n\r\n\rb", QStringLiteral("a\n\nb")},
+      {"a pair and a lone 13", "a\r\n\rb", QStringLiteral("a\n\nb")},
+      {"a lone 13", "a\rb", QStringLiteral("a\nb")},
+      {"two 10s are two breaks", "a\n\nb", QStringLiteral("a\n\nb")},
+      {"form feeds of the reduction report", "\fa\f\fb\f", QStringLiteral("a\n\nb")},
+  };
+  for (const auto& c : cases) {
+    ScrollingMessageBox box(c.text, nullptr);
+    EXPECT_EQ(box.TextLabel().text(), c.shown) << c.why;
+  }
+}
+
+// The function list of a list file just under a mebibyte. Laid out and measured whole in a label
+// it took seconds to show; the box has to come up in a view that lays out only what is in sight.
+TEST(ScrollingMessageBoxTest, AHugeFunctionListShowsInAPlainTextView) {
+  std::vector<std::string> liste = {"0 / 1  "};
+  for (int i = 1; i < 166000; ++i) liste.push_back(std::to_string(i) + "x");
+  const std::string text = Funktionsliste::Anzeigetext(liste);
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<ScrollingMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      ADD_FAILURE() << "no message box";
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+      return;
+    }
+    seen = true;
+    EXPECT_THROW(box->TextLabel(), std::logic_error) << "no label that measures the text";
+    const QPlainTextEdit& view = box->LongTextView();
+    EXPECT_TRUE(view.isReadOnly());
+    EXPECT_EQ(view.document()->blockCount(), 166001) << "the heading and one line per entry";
+    EXPECT_EQ(view.document()->findBlockByNumber(1).text(), QStringLiteral("0 / 1  "));
+    EXPECT_EQ(view.document()->lastBlock().text(), QStringLiteral("165999x"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(box->frameGeometry().height(), screen.height());
+    box->accept();
+  });
+  QtServices().MsgBox(text);
+  EXPECT_TRUE(seen);
 }
 
 TEST(ScriptedServicesTest, AnswersFromTheScriptAndRecordsEveryText) {

@@ -51,9 +51,11 @@ TEST_F(AuswertungslaufTest, ARefusedTermLeavesFAndShowsNoStaleValues) {
       {"zero denominator", "x^2", "0", "EingF2"},
   };
   for (const auto& c : cases) {
+    window().xXF().SetText("1");
     Analysiere("x^2-4", "x+3");
     const std::string nullstellen = Text("AusgF2");
     ASSERT_EQ(window().KPAnzahl, 4) << c.why;
+    ASSERT_EQ(Text("y1XF"), "-0.8") << c.why;
     const std::string f = window().RRR.Term2string();
     const std::size_t eintraege = window().RListe.size();
 
@@ -66,6 +68,9 @@ TEST_F(AuswertungslaufTest, ARefusedTermLeavesFAndShowsNoStaleValues) {
     EXPECT_EQ(window().KPAnzahl, 0) << c.why;
     EXPECT_EQ(Text("x1F"), "") << c.why;
     EXPECT_FALSE(Aktiv("LPfeilB") || Aktiv("RPfeilB")) << c.why;
+    for (const char* feld : {"y1XF", "y2XF", "y3XF"})
+      EXPECT_EQ(Text(feld), "") << c.why << ": the extra column shows nothing of f";
+    EXPECT_EQ(Text("xXF"), "1") << c.why << ": the typed x stays";
     EXPECT_FALSE(Sichtbar("AsyAusgF")) << c.why;
     EXPECT_EQ(Text("AusgF2"), nullstellen) << c.why << ": the results of f stay";
     EXPECT_EQ(window().RListe.size(), eintraege) << c.why;

@@ -1,3 +1,6 @@
+#include <functional>
+#include <string>
+
 #include "EvaluationWindow.h"
 
 namespace {
@@ -69,6 +72,32 @@ TEST_F(IntegralAnforderungTest, AGapInTheIntervalIsRefused) {
   }
 }
 
+TEST_F(IntegralAnforderungTest, AnIntegralBeyondDoubleShowsNothing) {
+  struct Case {
+    const char* why;
+    const char* zaehler;
+    std::string von, bis;
+  };
+  const std::string neunen(308, '9');
+  const Case cases[] = {
+      {"bounds so far apart that the step is infinite", "1", "-" + neunen, neunen},
+      {"a sum that overflows", "x^2", "0", "1" + std::string(200, '0')},
+  };
+  for (const auto& c : cases) {
+    Analysiere("1", "1");
+    Integriere("0", "1");
+    ASSERT_EQ(Text("IntegralF"), "1") << c.why;
+    Analysiere(c.zaehler, "1");
+    Integriere(c.von, c.bis);
+    EXPECT_EQ(Text("IntegralF"), "") << c.why;
+    EXPECT_FALSE(window().NeueGrenzen) << c.why;
+    WaehleRundung("    2 Dezimalen");
+    EXPECT_EQ(Text("IntegralF"), "") << c.why << ": nor after a new rounding";
+    WaehleRundung("    1 Dezimale");
+  }
+  EXPECT_TRUE(services.msgBoxTexts.empty());
+}
+
 TEST_F(IntegralAnforderungTest, OneEmptyBoundDoesNothing) {
   Integriere("1", "");
   EXPECT_EQ(Text("vonF"), "1") << "not cleaned: no request";
@@ -76,36 +105,77 @@ TEST_F(IntegralAnforderungTest, OneEmptyBoundDoesNothing) {
   EXPECT_EQ(Text("IntegralF"), "");
 }
 
+// Each step continues from the one before, starting from 1 integrated over [0; 1].
 TEST_F(IntegralAnforderungTest, NeverShowsTheIntegralOfAnotherFunctionOrInterval) {
+  struct Step {
+    const char* why;
+    std::function<void()> schritt;
+    const char* ergebnis;
+  };
+  const Step steps[] = {
+      {"f changed: integrated again",
+       [&] {
+         Analysiere("2", "1");
+         window().NeueFunktion = false;  // as after the drawing that adopted the new plot range
+         Druecke("IntegralB");
+       },
+       "2"},
+      {"an edited term field is analysed first",
+       [&] {
+         window().EingF().SetText("3");
+         Druecke("IntegralB");
+       },
+       "3"},
+      {"an edit that a repaint followed is analysed first",
+       [&] {
+         window().EingF().SetText("5");
+         window().GraphCanvas().grab();
+         ASSERT_FALSE(window().NeueFunktion) << "the drawing adopted the plot range";
+         Druecke("IntegralB");
+       },
+       "5"},
+      {"nothing changed: the stored value, not a new sum",
+       [&] {
+         window().Integral = 99;
+         Druecke("IntegralB");
+       },
+       "99"},
+      {"a rounding change shows no integral of the previous f",
+       [&] {
+         Analysiere("4", "1");
+         WaehleRundung("    2 Dezimalen");
+       },
+       ""},
+      {"the request after the rounding change", [&] { Druecke("IntegralB"); }, "4"},
+      {"a valid stored value is rounded anew", [&] { WaehleRundung("    5 Dezimalen"); },
+       "4.00004"},
+      {"the bounds changed",
+       [&] {
+         window().bisF().SetText("2");
+         WaehleRundung("    1 Dezimale");
+       },
+       ""},
+  };
   Analysiere("1", "1");
   Integriere("0", "1");
   ASSERT_EQ(Text("IntegralF"), "1");
+  for (const auto& step : steps) {
+    step.schritt();
+    EXPECT_EQ(Text("IntegralF"), step.ergebnis) << step.why;
+  }
+}
 
-  Analysiere("2", "1");
-  window().NeueFunktion = false;  // as after the drawing that adopted the new plot range
-  Druecke("IntegralB");
-  EXPECT_EQ(Text("IntegralF"), "2") << "f changed: integrated again";
-
-  window().EingF().SetText("3");
-  Druecke("IntegralB");
-  EXPECT_EQ(Text("IntegralF"), "3") << "an edited term field is analysed first";
-
-  window().Integral = 99;
-  Druecke("IntegralB");
-  EXPECT_EQ(Text("IntegralF"), "99") << "nothing changed: the stored value, not a new sum";
-
-  Analysiere("4", "1");
-  WaehleRundung("    2 Dezimalen");
-  EXPECT_EQ(Text("IntegralF"), "") << "a rounding change shows no integral of the previous f";
-
-  Druecke("IntegralB");
-  ASSERT_EQ(Text("IntegralF"), "4");
-  WaehleRundung("    5 Dezimalen");
-  EXPECT_EQ(Text("IntegralF"), "4.00004") << "a valid stored value is rounded anew";
-
-  window().bisF().SetText("2");
-  WaehleRundung("    1 Dezimale");
-  EXPECT_EQ(Text("IntegralF"), "") << "the bounds changed";
+TEST_F(IntegralAnforderungTest, AnAnalysedFunctionIsNotAnalysedAgainAfterADrawing) {
+  // Its term fields keep the typed texts, which differ from f's term texts; only an edit may make
+  // the request analyse again and repeat the degree-sum message.
+  services.ExpectMsgBox();
+  Analysiere("1", "x^21+1");
+  window().GraphCanvas().grab();
+  ASSERT_FALSE(window().NeueFunktion);
+  Integriere("0", "1");
+  Integriere("0", "2");
+  EXPECT_EQ(services.msgBoxTexts.size(), 1u);
+  EXPECT_FALSE(Text("IntegralF").empty());
 }
 
 TEST_F(IntegralAnforderungTest, AfterAGapNothingStaleIsShown) {

@@ -52,6 +52,25 @@ TEST_F(IntegrationTest, RefusesAGapInTheClosedInterval) {
   }
 }
 
+TEST_F(IntegrationTest, AStepOrSumBeyondDoubleIsNoNumber) {
+  struct Case {
+    const char* why;
+    Koeffizienten zl;
+    double a, b;
+  };
+  const Case cases[] = {
+      {"bounds so far apart that the step is infinite", {1}, -1e308, 1e308},
+      {"a finite step whose samples overflow", {0, 0, 1}, 0, 1e200},
+  };
+  for (const auto& c : cases) {
+    RationalT f;
+    Setze(f, c.zl, {1});
+    const Auswertung::Integralwert w = Auswertung::Integriere(f, c.a, c.b);
+    EXPECT_TRUE(w.ok) << c.why;
+    EXPECT_FALSE(std::isfinite(w.wert)) << c.why;
+  }
+}
+
 TEST_F(IntegrationTest, SameSumAsTheLiteralFormula) {
   RationalT f;
   SetzeStartfunktion(f);

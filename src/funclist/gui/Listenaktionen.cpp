@@ -43,14 +43,16 @@ void HauptF::RinglisteB_TextChanged(ComboBox& box) {
 }
 
 // f always ends as the zero function; the dialog only decides whether f's text leaves the list.
+// After a refused term f is not what the fields show, so nothing is asked and nothing removed.
 void HauptF::gfB1_Action(PushButton&) {
-  Funktionsauswertung();
-  const std::string s = RRR.Term2string();
-  if (s == Funktionsliste::kNullfunktion) {
-    MsgBox(
-        "Die Nullfunktion ist dauerhafter Bestandteil der Funktionsliste und nicht zu entfernen");
-  } else if (ListBotschaft(6) == 1) {
-    Funktionsliste::Entfernen(RListe, s);
+  if (Funktionsauswertung()) {
+    const std::string s = RRR.Term2string();
+    if (s == Funktionsliste::kNullfunktion) {
+      MsgBox(
+          "Die Nullfunktion ist dauerhafter Bestandteil der Funktionsliste und nicht zu entfernen");
+    } else if (ListBotschaft(6) == 1) {
+      Funktionsliste::Entfernen(RListe, s);
+    }
   }
   EingF().SetText("0");
   EingF2().SetText("1");

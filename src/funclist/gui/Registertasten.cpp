@@ -8,7 +8,7 @@ const std::string kDifferenzZuGross = "Summe der verwendeten Grade ist zu groß.
 }  // namespace
 
 void HauptF::gfB_Action(PushButton&) {
-  Funktionsauswertung();
+  if (!Funktionsauswertung()) return;
   fInRListeEinfuegen(RRR.Term2string());
   RRR.Switch(Pg);
   InTermfelderSchreiben(RRR);
@@ -36,7 +36,7 @@ void HauptF::gmalfB1_Action(PushButton&) {
     return;
   }
   RationalT D;
-  Funktionsauswertung();
+  if (!Funktionsauswertung()) return;
   if (Register::DifferenzTeilprodukteZuGross(Pg, RRR)) {
     MsgBox(kDifferenzZuGross);
     return;
@@ -59,7 +59,7 @@ void HauptF::gmalfB11_Action(PushButton&) {
 
 void HauptF::RZeigB_Action(PushButton&) {
   const Register::Haelften h = Register::AmBruchstrichTeilen(AnzeigeF().Text());
-  Funktionsauswertung();
+  if (!Funktionsauswertung()) return;
   AnzeigeF().SetText(RRR.Term2string());
   EingF2().SetText(h.rechts);
   EingF().SetText(h.links);

@@ -140,6 +140,42 @@ TEST_F(Registertasten, SwappingFAndH) {
   }
 }
 
+// The operations that analyse the fields first stop at a refused term, so no stale f is swapped,
+// combined or moved; "f löschen" still ends with the zero function but asks and removes nothing.
+TEST_F(Registertasten, ARefusedTermStopsTheOperationsThatAnalyseFirst) {
+  struct Case {
+    const char* why;
+    const char* taste;
+    // Afterwards; empty for as before the press.
+    std::string termfelder, f;
+  };
+  const Case cases[] = {
+      {"g <-> f keeps the typed text and swaps nothing", "gfB", "", ""},
+      {"f := g - f computes nothing with the stale f", "gmalfB1", "", ""},
+      {"f <-> h moves no stale f into h", "RZeigB", "", ""},
+      {"f löschen neither asks nor removes but still clears f", "gfB1", "0 | 1", kNullfunktion},
+  };
+  for (const auto& c : cases) {
+    window().RListe = {kNullfunktion};
+    Analysiere("x", "x+1");
+    Setze(window().Pg, {0, 1}, {2, 1});
+    window().AnzeigeF().SetText("x^3");
+    window().EingF().SetText("x**2");
+    const std::string felder = Termfelder();
+    const std::string vorher = f();
+    const std::string gVorher = g();
+    const Liste liste = window().RListe;
+    services.dialogs.clear();
+    Druecke(c.taste);
+    EXPECT_EQ(Termfelder(), c.termfelder.empty() ? felder : c.termfelder) << c.why;
+    EXPECT_EQ(f(), c.f.empty() ? vorher : c.f) << c.why;
+    EXPECT_EQ(g(), gVorher) << c.why;
+    EXPECT_EQ(h(), "x^3") << c.why;
+    EXPECT_EQ(window().RListe, liste) << c.why;
+    EXPECT_TRUE(services.dialogs.empty()) << c.why;
+  }
+}
+
 TEST_F(Registertasten, SwappingGAndHReadsHWithTheWholeParser) {
   window().AnzeigeF().SetText("(x+1)(x-1) / x");
   const std::string start = f();
