@@ -45,23 +45,31 @@ TEST_F(BefehleTest, ResultRoundingRerunsTheAnalysis) {
     int stellen;
     const char* nullstellen;
     const char* x1;
+    const char* zaehlerForm;
   };
   const Case cases[] = {
-      {"item", "    2 Dezimalen", 2, "-1.73  ,  1.73  ,  2", "-1.73"},
-      {"item", "    3 Dezimalen", 3, "-1.732  ,  1.732  ,  2", "-1.732"},
-      {"item", "    4 Dezimalen", 4, "-1.7321  ,  1.7321  ,  2", "-1.7321"},
-      {"item", "    5 Dezimalen", 5, "-1.73205  ,  1.73205  ,  2", "-1.73205"},
-      {"item", "    6 Dezimalen", 6, "-1.732051  ,  1.732051  ,  2", "-1.732051"},
-      {"item", "   ganze Zahlen", 0, "-2  ,  2  ,  2", "-2"},
-      {"item", "    1 Dezimale", 1, "-1.7  ,  1.7  ,  2", "-1.7"},
-      {"typed above 7", "9", 7, "-1.7320508  ,  1.7320508  ,  2", "-1.7320508"},
-      {"typed below 0", "-4", 0, "-2  ,  2  ,  2", "-2"},
+      {"item", "    2 Dezimalen", 2, "-1.73  ,  1.73  ,  2", "-1.73", "( x + 1.73) * ( x-1.73)"},
+      {"item", "    3 Dezimalen", 3, "-1.732  ,  1.732  ,  2", "-1.732",
+       "( x + 1.732) * ( x-1.732)"},
+      {"item", "    4 Dezimalen", 4, "-1.7321  ,  1.7321  ,  2", "-1.7321",
+       "( x + 1.7321) * ( x-1.7321)"},
+      {"item", "    5 Dezimalen", 5, "-1.73205  ,  1.73205  ,  2", "-1.73205",
+       "( x + 1.73205) * ( x-1.73205)"},
+      {"item", "    6 Dezimalen", 6, "-1.732051  ,  1.732051  ,  2", "-1.732051",
+       "( x + 1.732051) * ( x-1.732051)"},
+      {"item", "   ganze Zahlen", 0, "-2  ,  2  ,  2", "-2", "( x + 2) * ( x-2)"},
+      {"item", "    1 Dezimale", 1, "-1.7  ,  1.7  ,  2", "-1.7", "( x + 1.7) * ( x-1.7)"},
+      {"typed above 7", "9", 7, "-1.7320508  ,  1.7320508  ,  2", "-1.7320508",
+       "( x + 1.7320508) * ( x-1.7320508)"},
+      {"typed below 0", "-4", 0, "-2  ,  2  ,  2", "-2", "( x + 2) * ( x-2)"},
   };
   for (const auto& c : cases) {
     WaehleRundung(c.text);
     EXPECT_EQ(window().Stellenzahl, c.stellen) << c.why << " " << c.text;
     EXPECT_EQ(Text("AusgF2"), c.nullstellen) << c.why << " " << c.text;
     EXPECT_EQ(Text("x1F"), c.x1) << c.why << " " << c.text;
+    EXPECT_EQ(Text("AusgF1"), std::string("(1  + x  + x^2  ) * ") + c.zaehlerForm + " * ( x-2)")
+        << c.why << " " << c.text;
     EXPECT_EQ(Text("IntegralF"), "") << c.text << ": no integral was computed yet";
   }
 }

@@ -1,5 +1,4 @@
 #include "EvaluationWindow.h"
-#include "evaluation/Verschiebung.h"
 
 namespace {
 
@@ -62,7 +61,8 @@ TEST_F(VerschiebungAnforderungTest, TooLargeCoefficientsAreRefused) {
   Analysiere("x^2", "1");
   services.ExpectMsgBox();
   Verschiebe("1" + std::string(200, '0'), "0");
-  EXPECT_EQ(services.msgBoxTexts.back(), Auswertung::kVerschiebungZuGross);
+  EXPECT_EQ(services.msgBoxTexts.back(),
+            "Die Verschiebung ergibt zu große Koeffizienten; die Funktion bleibt unverändert.");
   EXPECT_EQ(Text("EingF"), "x^2  ");
   EXPECT_EQ(window().RRR.Zl.Term2String(), "x^2  ");
   EXPECT_FALSE(window().GrafikHalten);
