@@ -132,6 +132,8 @@ TEST_F(AuswertungslaufTest, ZeroAndConstantNumerators) {
     }
   }
   EXPECT_EQ(window().KPAnzahl, 0);
+  EXPECT_EQ(Text("x1F"), "") << "no critical points: a blank table";
+  EXPECT_FALSE(Aktiv("LPfeilB") || Aktiv("RPfeilB")) << "and no paging";
 }
 
 TEST_F(AuswertungslaufTest, AZeroAtAGapIsNoZero) {
