@@ -2,8 +2,13 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <limits>
 
-LineControl::LineControl(QWidget* parent) : QLineEdit(parent) {}
+// Qt would cut every text at 32767 characters, typed or set by the program; these fields take
+// any length.
+LineControl::LineControl(QWidget* parent) : QLineEdit(parent) {
+  setMaxLength(std::numeric_limits<int>::max());
+}
 
 std::string LineControl::Text() const {
   return text().toStdString();

@@ -149,6 +149,18 @@ TEST_F(ControlLayoutTest, OnlyTheIntegralResultIsReadOnly) {
   }
 }
 
+TEST_F(ControlLayoutTest, FieldsKeepTextsOfAnyLength) {
+  // Fields without a handler, as no handler may run before Init.
+  const std::string longText(40000, '1');
+  for (const char* name : {"x1F", "IntegralF", "AnzeigeF", "AusgF1"}) {
+    SCOPED_TRACE(name);
+    auto& field = control<QLineEdit>(name);
+    field.setText(QString::fromStdString(longText));
+    EXPECT_EQ(field.text().size(), static_cast<qsizetype>(longText.size()))
+        << "Qt's default limit is 32767";
+  }
+}
+
 TEST_F(ControlLayoutTest, ComboBoxesAreEditableAndShowTheirFirstItem) {
   struct Row {
     const char* name;
