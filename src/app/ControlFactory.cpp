@@ -62,6 +62,7 @@ QWidget* MakePushButton(const ControlRow& row, QWidget* parent) {
   auto* button = new PushButton(parent);
   button->setFont(FontOf(row));
   button->setText(QString::fromUtf8(row.text));
+  button->setDefault(row.defaultButton);
   return button;
 }
 

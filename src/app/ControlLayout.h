@@ -41,6 +41,7 @@ struct ControlRow {
   bool readOnly = false;
   bool tabStop = true;
   bool acceptTabs = false;
+  bool defaultButton = false;  // drawn as the button that Return presses
   std::span<const char* const> items = {};
 };
 

@@ -2,6 +2,9 @@
 
 void HauptF::Event_Open() {
   Init();
+  // Tab never stops in the numerator field, so Qt would start on "Beenden", where a space bar
+  // press asks to quit; the user starts by typing a term.
+  EingF().setFocus();
 }
 
 // Poly, RR, RRR and Pg are objects of the core context and so exist, as new zero objects, from

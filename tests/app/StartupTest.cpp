@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QTest>
 
 #include "WindowTest.h"
 #include "app/MainMenuBar.h"
@@ -73,6 +74,14 @@ TEST_F(StartupTest, InitCompletesTheState) {
   EXPECT_EQ(w.RListe.at(0), "0 / 1  ");
   EXPECT_NE(w.PPP, nullptr);
   EXPECT_NE(w.Asymptote, nullptr);
+}
+
+TEST_F(StartupTest, TheWindowOpensWithTheCursorInTheNumeratorField) {
+  Open();
+  ShowActive();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window().EingF().hasFocus(); }));
+  EXPECT_TRUE(control<PushButton>("PushButton1").isDefault())
+      << "drawn as the button Return presses";
 }
 
 TEST_F(StartupTest, TheApplicationAndTheWindowShareOneMenuBar) {
