@@ -26,6 +26,10 @@ void ScriptedServices::AnswerOpenDialog(std::optional<std::filesystem::path> ans
   script_.emplace_back(OpenStep{std::move(answer)});
 }
 
+void ScriptedServices::AnswerUnscripted(std::function<PressedButton(const MessageDialog&)> policy) {
+  unscriptedPolicy_ = std::move(policy);
+}
+
 void ScriptedServices::VerifyAllAsked() {
   EXPECT_TRUE(script_.empty()) << script_.size() << " expected dialog(s) were never asked for";
   script_.clear();
@@ -44,11 +48,13 @@ std::optional<Kind> ScriptedServices::Next(const std::string& what) {
 
 void ScriptedServices::MsgBox(const std::string& text) {
   msgBoxTexts.push_back(text);
+  if (Unscripted()) return;
   Next<MsgBoxStep>("message box \"" + text + "\"");
 }
 
 PressedButton ScriptedServices::ShowModal(const MessageDialog& dialog) {
   dialogs.push_back(dialog);
+  if (Unscripted()) return unscriptedPolicy_(dialog);
   const auto step = Next<DialogStep>(Describe(dialog));
   return step ? step->answer : PressedButton::None;
 }
@@ -56,6 +62,7 @@ PressedButton ScriptedServices::ShowModal(const MessageDialog& dialog) {
 std::optional<std::filesystem::path> ScriptedServices::GetSaveFolderItem(const std::string&,
                                                                          const std::string& name) {
   saveDialogNames.push_back(name);
+  if (Unscripted()) return std::nullopt;
   const auto step = Next<SaveStep>("save dialog for \"" + name + "\"");
   return step ? step->answer : std::nullopt;
 }
@@ -63,6 +70,7 @@ std::optional<std::filesystem::path> ScriptedServices::GetSaveFolderItem(const s
 std::optional<std::filesystem::path> ScriptedServices::GetOpenFolderItem(
     const std::string& filter) {
   openDialogFilters.push_back(filter);
+  if (Unscripted()) return std::nullopt;
   const auto step = Next<OpenStep>("open dialog");
   return step ? step->answer : std::nullopt;
 }

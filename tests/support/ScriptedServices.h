@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -19,6 +20,11 @@ class ScriptedServices : public ToolkitServices {
   void AnswerDialog(PressedButton answer);
   void AnswerSaveDialog(std::optional<std::filesystem::path> answer);
   void AnswerOpenDialog(std::optional<std::filesystem::path> answer);
+
+  // For tests that cannot know in advance which dialogs will come: once the script is used up,
+  // every further message box is closed, every dialog is answered by the policy and every file
+  // dialog is cancelled, instead of failing the test.
+  void AnswerUnscripted(std::function<PressedButton(const MessageDialog&)> policy);
 
   // Fails the test for every expected dialog that was not asked for.
   void VerifyAllAsked();
@@ -54,5 +60,8 @@ class ScriptedServices : public ToolkitServices {
   template <class Kind>
   std::optional<Kind> Next(const std::string& what);
 
+  bool Unscripted() const { return script_.empty() && unscriptedPolicy_; }
+
   std::deque<Step> script_;
+  std::function<PressedButton(const MessageDialog&)> unscriptedPolicy_;
 };
