@@ -51,13 +51,33 @@ std::string FehlzeichenKillen(const std::string& s) {
 std::string ZeichenReduzieren(std::string s, const std::string& sought,
                               const std::string& replacement) {
   if (sought.empty()) return s;
-  std::size_t from = 1;
-  while (const std::size_t b = text::InStr(from, s, sought)) {
-    s.replace(b - 1, sought.size(), replacement);
-    // Everything before b was free of sought, so the next one cannot start further left.
-    from = b > sought.size() ? b - sought.size() + 1 : 1;
+  const std::size_t first = text::InStr(s, sought);
+  if (first == 0) return s;
+  // The text is written out character by character; the written part never holds sought, so the
+  // first occurrence is always the one that the last written character completes. A replacement
+  // is written the same way, since it may complete an occurrence with what stands before it. This
+  // replaces exactly as the search from the start would, without moving the rest of the text for
+  // every occurrence.
+  std::string written = s.substr(0, first - 1);
+  std::string pending;
+  auto write = [&](char c) {
+    written += c;
+    if (written.size() >= sought.size() &&
+        text::InStr(std::string_view(written).substr(written.size() - sought.size()), sought) ==
+            1) {
+      written.resize(written.size() - sought.size());
+      pending.insert(pending.end(), replacement.rbegin(), replacement.rend());
+    }
+  };
+  for (std::size_t i = first - 1; i < s.size(); ++i) {
+    write(s[i]);
+    while (!pending.empty()) {
+      const char c = pending.back();
+      pending.pop_back();
+      write(c);
+    }
   }
-  return s;
+  return written;
 }
 
 void String2Poly(PolynomT& P, std::string s, bool& ok) {

@@ -19,17 +19,17 @@ std::size_t DigitRunEnd(const std::string& t, std::size_t k) {
   return k;
 }
 
-// The power whose "^" stands at caret; drops the "+" and "^" after x^ that the bracket-free reading
-// would drop too.
-bool PowerReadable(std::string& t, std::size_t caret) {
-  const bool ofX = caret > 0 && IsX(t[caret - 1]);
-  if (!ofX && (caret == 0 || t[caret - 1] != ')')) return false;
-  const std::size_t k = caret + 1;
-  if (ofX) {
-    std::size_t r = k;
-    while (r < t.size() && (t[r] == '+' || t[r] == '^')) ++r;
-    t.erase(k, r - k);
-  }
+// The power whose "^" stands at t[caret], with u the text written so far (the "^" not yet); writes
+// the "^" and drops the "+" and "^" after x^ that the bracket-free reading would drop too. next is
+// where the reading goes on in t.
+bool PowerReadable(const std::string& t, std::size_t caret, std::string& u, std::size_t& next) {
+  const bool ofX = !u.empty() && IsX(u.back());
+  if (!ofX && (u.empty() || u.back() != ')')) return false;
+  u += '^';
+  std::size_t k = caret + 1;
+  if (ofX)
+    while (k < t.size() && (t[k] == '+' || t[k] == '^')) ++k;
+  next = k;
   const std::size_t end = DigitRunEnd(t, k);
   if (end == k || (end < t.size() && t[end] == '.')) return false;
   if (!ofX) return true;
@@ -78,20 +78,27 @@ std::string CollapsedSigns(const std::string& t) {
 }  // namespace
 
 void NormalizeTerm(std::string& s, bool& ok) {
-  std::string t = s;
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const bool readable =
-        t[i] == '^' ? PowerReadable(t, i) : !(IsX(t[i]) && i + 1 < t.size() && t[i + 1] == '.');
+  std::string u;
+  for (std::size_t i = 0; i < s.size();) {
+    std::size_t next = i + 1;
+    bool readable = true;
+    if (s[i] == '^') {
+      readable = PowerReadable(s, i, u, next);
+    } else {
+      readable = !(IsX(s[i]) && i + 1 < s.size() && s[i + 1] == '.');
+      u += s[i];
+    }
     if (!readable) {
       ok = false;
       return;
     }
+    i = next;
   }
-  if (!NumbersReadable(t)) {
+  if (!NumbersReadable(u)) {
     ok = false;
     return;
   }
-  s = CollapsedSigns(t);
+  s = CollapsedSigns(u);
 }
 
 }  // namespace Parser

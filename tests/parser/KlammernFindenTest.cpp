@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteRow{"leading_minus", "-(x+2)(x-2)", "+4-x^2", true},
         RewriteRow{"minus_before_bracket", "x-(x+1)", "x+-1-x", true},
         RewriteRow{"power_then_product", "(x^2+1)^2(x-3)", "-3+x-6x^2+2x^3-3x^4+x^5", true},
+        RewriteRow{"power_of_second_bracket", "(x+1)(x+2)^2", "4+8x+5x^2+x^3", true},
         RewriteRow{"whole_exponent_after_second_bracket", "(x+1)(x+2)^12",
                    "4096+28672x+92160x^2+180224x^3+239360x^4+228096x^5+160512x^6+84480x^7+"
                    "33264x^8+9680x^9+2024x^10+288x^11+25x^12+x^13",

@@ -140,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReduceRow{"run_collapses", "2+++3", "++", "+", "2+3"},
                       ReduceRow{"minus_pairs", "2---3", "--", "+", "2+-3"},
                       ReduceRow{"new_occurrence_left_of_the_last", "aaab", "ab", "b", "b"},
+                      ReduceRow{"replacement_meets_the_next_sign", "x+-+-", "+-", "-", "x--"},
                       ReduceRow{"letter_case_ignored", "X^2+x^2", "x^2", "xx", "xx+xx"},
                       ReduceRow{"deletion", "2*x*3", "*", "", "2x3"},
                       ReduceRow{"absent", "x+1", "--", "+", "x+1"},
