@@ -15,6 +15,11 @@ namespace Parser {
 namespace {
 
 constexpr std::int32_t kMaxPasses = 1000;
+// Each second bracket that holds brackets is rewritten by a call of its own; like the passes, the
+// depth of these calls is bounded, so that a pasted term cannot exhaust the stack.
+constexpr std::int32_t kMaxNesting = 1000;
+
+void Rewrite(std::string& s, bool& ok, std::int32_t nesting);
 
 const CharSet kKept("0123456789+-x().^");
 const CharSet kFactorStart("0123456789.,x");
@@ -27,6 +32,7 @@ const CharSet kAfterRemovable("+-)");
 struct Pass {
   std::string& w;
   bool& ok;
+  std::int32_t nesting;
   std::size_t o;
   std::size_t c;
   std::string content;
@@ -82,7 +88,7 @@ struct Pass {
     if (w[e] != ')') return false;
     std::string B = w.substr(open + 1, e - open - 1);
     if (!flat) {
-      KlammernFinden(B, ok);
+      Rewrite(B, ok, nesting + 1);
       w = w.substr(0, open + 1) + B + w.substr(e);
     } else if (e + 1 == w.size() || w[e + 1] != '^') {
       w = w.substr(0, o + 1) + Produkt(content, B, ok) + w.substr(e);
@@ -117,19 +123,39 @@ struct Pass {
 };
 
 // False when no rule applies, also when no ")" closes a "(".
-bool RewriteOnce(std::string& w, bool& ok) {
+bool RewriteOnce(std::string& w, bool& ok, std::int32_t nesting) {
   const std::size_t c = w.find(')');
   if (c == std::string::npos) return false;
   const std::size_t o = w.rfind('(', c);
   if (o == std::string::npos) return false;
   Pass pass{w,
             ok,
+            nesting,
             o,
             c,
             w.substr(o + 1, c - o - 1),
             o > 0 ? std::optional<char>(w[o - 1]) : std::nullopt,
             c + 1 < w.size() ? std::optional<char>(w[c + 1]) : std::nullopt};
   return pass.Apply();
+}
+
+void Rewrite(std::string& s, bool& ok, std::int32_t nesting) {
+  if (nesting > kMaxNesting) {
+    ok = false;
+    return;
+  }
+  std::string w = s;
+  bool changed = true;
+  std::int32_t passes = 1;
+  while (w.find('(') != std::string::npos && changed) {
+    CoreContext::Instanz().Yield();
+    w = LeerzeichenKillen(w);
+    changed = RewriteOnce(w, ok, nesting);
+    ++passes;
+    if (passes > kMaxPasses) ok = false;
+    if (!ok) break;
+  }
+  s = w;
 }
 
 }  // namespace
@@ -159,18 +185,7 @@ void FindeKlammerschluss(const std::string& t, std::int32_t i, std::int32_t& e, 
 }
 
 void KlammernFinden(std::string& s, bool& ok) {
-  std::string w = s;
-  bool changed = true;
-  std::int32_t passes = 1;
-  while (w.find('(') != std::string::npos && changed) {
-    CoreContext::Instanz().Yield();
-    w = LeerzeichenKillen(w);
-    changed = RewriteOnce(w, ok);
-    ++passes;
-    if (passes > kMaxPasses) ok = false;
-    if (!ok) break;
-  }
-  s = w;
+  Rewrite(s, ok, 1);
 }
 
 }  // namespace Parser

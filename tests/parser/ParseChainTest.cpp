@@ -145,8 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
         ChainRow{"long_run_of_closing_brackets", std::string(10000, ')'), kRefused},
         ChainRow{"long_product_chain", Repeated("x*", 9998) + "x", kRefused, 1},
         ChainRow{"long_bracket_product", Repeated("(x+1)", 10000), kRefused, 1},
-        ChainRow{"long_nesting_of_second_brackets", Repeated("(1)(", 8000) + std::string(2000, ')'),
-                 Coefficients{}}),
+        ChainRow{"second_brackets_1000_deep", Repeated("(1)(", 4000), Coefficients{}},
+        ChainRow{"second_brackets_1001_deep", Repeated("(1)(", 4004), kRefused},
+        ChainRow{"second_brackets_nested_in_100_kilobytes", Repeated("(1)(", 100000), kRefused}),
     parser_test::RowName<ChainRow>);
 
 }  // namespace
