@@ -8,10 +8,6 @@
 
 namespace {
 constexpr int kN = PolynomT::kMaxGrad + 1;
-
-bool AllFinite(const PolynomT& p) {
-  return std::all_of(p.Koeff.begin(), p.Koeff.end(), [](double c) { return std::isfinite(c); });
-}
 }  // namespace
 
 void PolynomT::PdurchxminusB(const PolynomT& P, double b) {
@@ -68,7 +64,7 @@ void PolynomT::ggT(const PolynomT& A, const PolynomT& B) {
     for (double& c : u.Koeff) c = c / l;
     // Coefficients beyond the Double range leave Euclid nothing to divide: a remainder of NaNs
     // never loses its degree. Such operands are taken as having no common factor.
-    if (!AllFinite(u)) {
+    if (!u.AllFinite()) {
       u.Einsen();
       break;
     }

@@ -1,5 +1,8 @@
 #include "algebra/PolynomT.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "algebra/CoreContext.h"
 #include "algebra/Zahlen.h"
 
@@ -88,4 +91,8 @@ void PolynomT::Differenz(const PolynomT& a, const PolynomT& b) {
 
 void PolynomT::switch_(PolynomT& a) {
   std::swap(Koeff, a.Koeff);
+}
+
+bool PolynomT::AllFinite() const {
+  return std::ranges::all_of(Koeff, [](double c) { return std::isfinite(c); });
 }

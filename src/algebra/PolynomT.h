@@ -52,4 +52,8 @@ class PolynomT {
   std::int32_t ggF() const;
   bool IstGanzzahlig() const;
   void Runden(std::int32_t n);
+
+  // False once arithmetic has overflowed into an infinity or nan: such a coefficient has no
+  // term text that reads back.
+  bool AllFinite() const;
 };

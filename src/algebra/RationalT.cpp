@@ -113,3 +113,7 @@ void RationalT::Differenz(const RationalT& f, const RationalT& g) {
   // The difference is a plain quotient; only the zero function keeps the exponent 0.
   Np = Zl.grad() == -1 ? 0 : 1;
 }
+
+bool RationalT::AllFinite() const {
+  return Zl.AllFinite() && Nn.AllFinite();
+}

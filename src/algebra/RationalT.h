@@ -33,4 +33,6 @@ class RationalT {
   void Differenz(const RationalT& f, const RationalT& g);
   void Kuerzen(std::string& report);
   void InNKuerzen();
+
+  bool AllFinite() const;
 };

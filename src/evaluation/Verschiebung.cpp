@@ -1,17 +1,6 @@
 #include "evaluation/Verschiebung.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace Auswertung {
-
-namespace {
-
-bool Endlich(const PolynomT& p) {
-  return std::all_of(p.Koeff.begin(), p.Koeff.end(), [](double c) { return std::isfinite(c); });
-}
-
-}  // namespace
 
 bool Verschiebe(RationalT& f, double a, double b) {
   RationalT g;
@@ -25,7 +14,7 @@ bool Verschiebe(RationalT& f, double a, double b) {
     g.Zl.xVerschiebungUm(a);
     g.Nn.xVerschiebungUm(a);
   }
-  if (!Endlich(g.Zl) || !Endlich(g.Nn)) return false;
+  if (!g.AllFinite()) return false;
   f.KopieVon(g);
   return true;
 }

@@ -1,6 +1,7 @@
 #include "evaluation/Wertetabelle.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
@@ -18,7 +19,7 @@ int FuelleWertTab(const ZeroSet& KPMenge, const std::array<RationalT, 3>& RR, We
 }
 
 std::string Ergebnistext(std::int32_t Stellenzahl, double wert) {
-  return text::Str(Zahl::Gerundet(Stellenzahl, wert));
+  return std::isnan(wert) ? "" : text::Str(Zahl::Gerundet(Stellenzahl, wert));
 }
 
 }  // namespace Auswertung

@@ -20,7 +20,8 @@ using Werte = std::array<std::array<double, kTabellenSpalten + 1>, 4>;
 // most the 50 columns the table has; returns n.
 int FuelleWertTab(const ZeroSet& KPMenge, const std::array<RationalT, 3>& RR, Werte& WertTab);
 
-// A result as the window shows it: rounded to the result rounding, in the default number text.
+// A result as the window shows it: rounded to the result rounding, in the default number text;
+// nothing where overflowing values gave no number.
 std::string Ergebnistext(std::int32_t Stellenzahl, double wert);
 
 }  // namespace Auswertung

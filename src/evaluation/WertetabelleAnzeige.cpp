@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 
 #include "algebra/TextSemantics.h"
 #include "app/HauptF.h"
@@ -10,12 +9,6 @@ namespace {
 // The table field of row r (1 x, 2 f, 3 f', 4 f'') and visible column c (1..9).
 std::string Tabellenfeld(int r, int c) {
   return (r == 1 ? "x" : "y" + text::Str(r - 1)) + text::Str(c) + "F";
-}
-
-// Where numerator and denominator both overflow at a huge x, their quotient is no number and
-// there is no value to show; at a gap the infinity of the division by zero is shown.
-std::string Zusatzwert(std::int32_t Stellenzahl, double wert) {
-  return std::isnan(wert) ? "" : Auswertung::Ergebnistext(Stellenzahl, wert);
 }
 
 }  // namespace
@@ -51,9 +44,9 @@ void HauptF::WerteEintragen() {
   if (xXF().Text().empty()) return;
   const double x = text::Val(xXF().Text());
   xXF().SetText(text::Str(x));
-  y1XF().SetText(Zusatzwert(Stellenzahl, RR[0].FWert(x)));
-  y2XF().SetText(Zusatzwert(Stellenzahl, RR[1].FWert(x)));
-  y3XF().SetText(Zusatzwert(Stellenzahl, RR[2].FWert(x)));
+  y1XF().SetText(Auswertung::Ergebnistext(Stellenzahl, RR[0].FWert(x)));
+  y2XF().SetText(Auswertung::Ergebnistext(Stellenzahl, RR[1].FWert(x)));
+  y3XF().SetText(Auswertung::Ergebnistext(Stellenzahl, RR[2].FWert(x)));
 }
 
 void HauptF::RPfeilB_Action(PushButton&) {

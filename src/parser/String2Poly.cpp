@@ -7,7 +7,6 @@
 #include "algebra/CoreContext.h"
 #include "algebra/TextSemantics.h"
 #include "parser/CharSet.h"
-#include "parser/Finite.h"
 
 namespace Parser {
 namespace {
@@ -102,7 +101,7 @@ void String2Poly(PolynomT& P, std::string s, bool& ok) {
   if (text::InStr(text::Left(s, 1), "x") == 1) s = "1" + s;
   if (!ok) return;
 
-  std::array<double, kMaxPower + 1> sums{};
+  PolynomT sums;
   s = "+" + s;
   for (std::size_t start = 1; start <= s.size();) {
     std::size_t end = s.find('+', start);
@@ -115,14 +114,14 @@ void String2Poly(PolynomT& P, std::string s, bool& ok) {
       ok = false;
       return;
     }
-    sums[power] += v;
+    sums.Koeff[power] += v;
     start = end + 1;
   }
-  if (!AllFinite(sums)) {
+  if (!sums.AllFinite()) {
     ok = false;
     return;
   }
-  P.Koeff = sums;
+  P.Koeff = sums.Koeff;
 }
 
 void Whilekontrolle(bool& ok) {

@@ -2,7 +2,6 @@
 
 #include "algebra/CoreContext.h"
 #include "algebra/PolynomT.h"
-#include "parser/Finite.h"
 #include "parser/String2Poly.h"
 
 namespace Parser {
@@ -19,7 +18,7 @@ bool Read(PolynomT& P, const std::string& t, bool& ok) {
 }
 
 std::string WrittenBack(const PolynomT& P, bool& ok) {
-  if (!AllFinite(P.Koeff)) {
+  if (!P.AllFinite()) {
     ok = false;
     return "0";
   }

@@ -206,10 +206,6 @@ bool ShowsNonFinite(const std::string& text) {
   return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
 }
 
-bool Finite(const PolynomT& p) {
-  return std::all_of(p.Koeff.begin(), p.Koeff.end(), [](double c) { return std::isfinite(c); });
-}
-
 // Every invariant of the window at rest; the failures name the control or value that broke it.
 // At a gap of f the extra x column shows the non-finite value of the division by zero.
 bool ExtraColumnOnGap(HauptF& w, const std::string& name) {
@@ -247,8 +243,10 @@ std::vector<std::string> Violations(HauptF& w, const std::map<std::string, std::
     if (ShowsNonFinite(t)) v.push_back(std::string(label) + " shows \"" + Printable(t) + "\"");
   }
 
-  for (const RationalT* f : {&w.RRR, &w.RR[0], &w.RR[1], &w.RR[2], &w.Pg})
-    if (!Finite(f->Zl) || !Finite(f->Nn)) v.push_back("a function holds coefficients not finite");
+  // The derivatives may overflow where f's coefficients come near the Double range's end; their
+  // values then show nothing, which the field checks above cover.
+  for (const RationalT* f : {&w.RRR, &w.RR[0], &w.Pg})
+    if (!f->AllFinite()) v.push_back("a function holds coefficients not finite");
   if (w.RRR.Nn.grad() < 0) v.push_back("f has the zero denominator");
 
   if (w.RListe.empty() || w.RListe[0] != "0 / 1  ") v.push_back("list lost its zero function");
@@ -564,6 +562,11 @@ TEST(RobustnessTest, EdgeCasesKeepEveryInvariant) {
       {"degree 42 over degree 0",
        {Type{"EingF", "(x+1)^42"}, Type{"EingF2", "3"}, Press{"PushButton1"}, Paint{},
         Press{"g_AnzB1"}}},
+      {"derivatives overflow: a denominator near the Double range's end",
+       {Type{"EingF2", std::string(300, '9') + "x+x^3"}, Press{"PushButton1"}, Paint{}}},
+      {"derivatives overflow after the reciprocal",
+       {Type{"EingF2", "-(1" + std::string(300, '0') + "*6.45)"}, Press{"PushButton1"},
+        Press{"gmalfB11"}, Press{"g_AnzB1"}}},
       {"wheel far out and in",
        {Wheel{-32768}, Wheel{-32768}, Wheel{-32768}, Paint{}, Wheel{32767}, Arrow{true}, Paint{}}},
   };

@@ -4,6 +4,10 @@
 namespace {
 
 const std::string kDifferenzZuGross = "Summe der verwendeten Grade ist zu groß.";
+// Products of large coefficients overflow; the term text of an infinity would be read as nothing
+// and so as another function.
+const std::string kKoeffizientenZuGross =
+    "Das Ergebnis hat zu große Koeffizienten; die Funktion bleibt unverändert.";
 
 }  // namespace
 
@@ -22,8 +26,12 @@ void HauptF::gmalfB_Action(PushButton&) {
     return;
   }
   RationalT D;
-  fInRListeEinfuegen(RRR.Term2string());
   D.Produkt(RRR, Pg);
+  if (!D.AllFinite()) {
+    MsgBox(kKoeffizientenZuGross);
+    return;
+  }
+  fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
   Funktionsauswertung();
 }
@@ -41,8 +49,12 @@ void HauptF::gmalfB1_Action(PushButton&) {
     MsgBox(kDifferenzZuGross);
     return;
   }
-  fInRListeEinfuegen(RRR.Term2string());
   D.Differenz(Pg, RRR);
+  if (!D.AllFinite()) {
+    MsgBox(kKoeffizientenZuGross);
+    return;
+  }
+  fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
   Funktionsauswertung();
 }
@@ -83,7 +95,13 @@ void HauptF::g_AnzB1_Action(PushButton&) {
     MsgBox("Zu großer Exponent");
     return;
   }
-  RRR.Abl(RRR);
+  RationalT D;
+  D.Abl(RRR);
+  if (!D.AllFinite()) {
+    MsgBox(kKoeffizientenZuGross);
+    return;
+  }
+  RRR.KopieVon(D);
   EingF().SetText(RRR.Zl.Term2String());
   EingF2().SetText(Register::NennerText(RRR));
   // The integral shown belonged to the former f.

@@ -282,6 +282,38 @@ TEST_F(Registertasten, DegreeLimitsAtTheirBoundaries) {
   }
 }
 
+TEST_F(Registertasten, ResultsWhoseCoefficientsOverflowAreRefused) {
+  // Written as text, an infinite coefficient would be read as nothing: another function.
+  const std::string gross = "1" + std::string(200, '0');
+  struct Case {
+    const char* why;
+    const char* taste;
+    std::string zaehler, nenner;
+    std::vector<double> gZl, gNn;
+  };
+  const Case cases[] = {
+      {"product", "gmalfB", gross + "x", "x+1", {0, 1e200}, {1}},
+      {"difference", "gmalfB1", "x", gross, {0, 1e200}, {1}},
+      {"derivative", "g_AnzB1", gross + "x^2", gross + "x+1", {}, {1}},
+  };
+  for (const auto& c : cases) {
+    Analysiere(c.zaehler, c.nenner);
+    Setze(window().Pg, c.gZl, c.gNn);
+    const std::string felder = Termfelder();
+    const std::string fVorher = f();
+    const std::vector<std::string> liste = window().RListe;
+    services.msgBoxTexts.clear();
+    services.ExpectMsgBox();
+    Druecke(c.taste);
+    EXPECT_EQ(services.msgBoxTexts,
+              Liste{"Das Ergebnis hat zu große Koeffizienten; die Funktion bleibt unverändert."})
+        << c.why;
+    EXPECT_EQ(Termfelder(), felder) << c.why;
+    EXPECT_EQ(f(), fVorher) << c.why;
+    EXPECT_EQ(window().RListe, liste) << c.why;
+  }
+}
+
 TEST_F(Registertasten, DerivativeWritesTheBracketedPower) {
   Analysiere("x^10", "x^5+2");
   services.ExpectMsgBox();
