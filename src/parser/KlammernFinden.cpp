@@ -28,9 +28,49 @@ const CharSet kLeftFactor("0123456789.,-x^");
 const CharSet kBeforeRemovable("+(");
 const CharSet kAfterRemovable("+-)");
 
+// The text being rewritten. A pass sees the text with the characters LeerzeichenKillen drops
+// removed, yet the rewriting hands back what the last pass inserted as it was produced. Since only
+// inserted texts can bring such characters in, only they are filtered, and the last one is kept
+// in its produced form: filtering a huge term whole in each of its passes would take seconds.
+struct WorkText {
+  std::string w;
+  // No "(" lies before openFrom and no ")" before closeFrom: the text before a pass's change stays
+  // as it was, so the searches of the next pass need not cross it again.
+  std::size_t openFrom = 0;
+  std::size_t closeFrom = 0;
+  std::size_t insertedAt = 0;
+  std::size_t insertedLength = 0;
+  std::optional<std::string> produced;
+
+  explicit WorkText(const std::string& s) : w(LeerzeichenKillen(s)) {}
+
+  // The text from begin to end gives way to the inserted text x.
+  void Replace(std::size_t begin, std::size_t end, std::string x) {
+    std::string kept = LeerzeichenKillen(x);
+    insertedAt = begin;
+    insertedLength = kept.size();
+    if (kept != x) produced = std::move(x);
+    w.replace(begin, end - begin, kept);
+    openFrom = std::min(openFrom, begin);
+    closeFrom = std::min(closeFrom, begin);
+  }
+
+  // Also moves openFrom up to the first "(".
+  bool HasOpening() {
+    openFrom = std::min(w.find('(', openFrom), w.size());
+    return openFrom < w.size();
+  }
+
+  std::string Result() {
+    if (produced) w.replace(insertedAt, insertedLength, *produced);
+    return std::move(w);
+  }
+};
+
 // One pass sees the bracket pair that closes first: positions are 0-based here.
 struct Pass {
-  std::string& w;
+  WorkText& t;
+  const std::string& w;
   bool& ok;
   std::int32_t nesting;
   std::size_t o;
@@ -55,26 +95,26 @@ struct Pass {
   void Power() {
     std::size_t end = 0;
     if (const auto n = Exponent(c + 1, end))
-      w = w.substr(0, o) + "(" + Potenzieren(content, *n, ok) + ")" + w.substr(end);
+      t.Replace(o, end, "(" + Potenzieren(content, *n, ok) + ")");
   }
 
   void RightFactor() {
     std::size_t k = c + 1;
     while (k + 1 < w.size() && kRightFactor.Has(w[k + 1])) ++k;
     const std::string factor = w.substr(c + 1, k - c);
-    w = w.substr(0, o + 1) + Produkt(content, factor, ok) + ")" + w.substr(k + 1);
+    t.Replace(o + 1, k + 1, Produkt(content, factor, ok) + ")");
   }
 
-  void Drop() { w = w.substr(0, o) + content + w.substr(c + 1); }
+  void Drop() { t.Replace(o, c + 1, content); }
 
-  void LeadingMinus() { w = w.substr(0, o) + "1(" + content + ")" + w.substr(c + 1); }
+  void LeadingMinus() { t.Replace(o, c + 1, "1(" + content + ")"); }
 
   // A minus sign is the factor's first character: nothing further left belongs to it.
   void LeftFactor() {
     std::size_t k = o - 1;
     while (k > 0 && w[k] != '-' && kLeftFactor.Has(w[k - 1])) --k;
     const std::string factor = w.substr(k, o - k);
-    w = w.substr(0, k) + "+(" + Produkt(factor, content, ok) + ")" + w.substr(c + 1);
+    t.Replace(k, c + 1, "+(" + Produkt(factor, content, ok) + ")");
   }
 
   // False when the second bracket is never closed: its content and the texts around it would no
@@ -89,13 +129,13 @@ struct Pass {
     std::string B = w.substr(open + 1, e - open - 1);
     if (!flat) {
       Rewrite(B, ok, nesting + 1);
-      w = w.substr(0, open + 1) + B + w.substr(e);
+      t.Replace(open + 1, e, std::move(B));
     } else if (e + 1 == w.size() || w[e + 1] != '^') {
-      w = w.substr(0, o + 1) + Produkt(content, B, ok) + w.substr(e);
+      t.Replace(o + 1, e, Produkt(content, B, ok));
     } else {
       std::size_t end = 0;
       if (const auto n = Exponent(e + 1, end))
-        w = w.substr(0, open + 1) + Potenzieren(B, *n, ok) + ")" + w.substr(end);
+        t.Replace(open + 1, end, Potenzieren(B, *n, ok) + ")");
     }
     return true;
   }
@@ -123,12 +163,16 @@ struct Pass {
 };
 
 // False when no rule applies, also when no ")" closes a "(".
-bool RewriteOnce(std::string& w, bool& ok, std::int32_t nesting) {
-  const std::size_t c = w.find(')');
+bool RewriteOnce(WorkText& t, bool& ok, std::int32_t nesting) {
+  t.produced.reset();
+  const std::string& w = t.w;
+  const std::size_t c = w.find(')', t.closeFrom);
   if (c == std::string::npos) return false;
+  t.closeFrom = c;
   const std::size_t o = w.rfind('(', c);
   if (o == std::string::npos) return false;
-  Pass pass{w,
+  Pass pass{t,
+            w,
             ok,
             nesting,
             o,
@@ -144,18 +188,17 @@ void Rewrite(std::string& s, bool& ok, std::int32_t nesting) {
     ok = false;
     return;
   }
-  std::string w = s;
-  bool changed = true;
+  if (s.find('(') == std::string::npos) return;
+  WorkText t(s);
   std::int32_t passes = 1;
-  while (w.find('(') != std::string::npos && changed) {
+  while (true) {
     CoreContext::Instanz().Yield();
-    w = LeerzeichenKillen(w);
-    changed = RewriteOnce(w, ok, nesting);
+    const bool changed = RewriteOnce(t, ok, nesting);
     ++passes;
     if (passes > kMaxPasses) ok = false;
-    if (!ok) break;
+    if (!ok || !changed || !t.HasOpening()) break;
   }
-  s = w;
+  s = t.Result();
 }
 
 }  // namespace

@@ -71,7 +71,15 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteRow{"exponent_beyond_int32_after_second_bracket", "(x)(x+1)^99999999999",
                    "(x)(x+1)^99999999999", false},
         RewriteRow{"constant_beyond_1000", "(2)^1001", "(0)", false},
-        RewriteRow{"power_beyond_double_range", "(10)^400", "(0)", false}),
+        RewriteRow{"power_beyond_double_range", "(10)^400", "(0)", false},
+        RewriteRow{"blanks_and_stars_dropped_between_passes", "( x + 1 ) ^ 2 * (x - 1)",
+                   "-1-x+x^2+x^3", true},
+        RewriteRow{"refusal_keeps_the_text_around_it", "x+x+x+(x+1)x2+x+x+x", "x+x+x+(0)+x+x+x",
+                   false},
+        RewriteRow{"pass_limit_leaves_the_last_product_as_written",
+                   parser_test::Repeated("(1)", 3003), "(1  )", false},
+        RewriteRow{"pass_limit_inside_a_second_bracket",
+                   "(x)(" + parser_test::Repeated("(1)", 3003) + ")", "(x)((1  ))", false}),
     parser_test::RowName<RewriteRow>);
 
 struct CloseRow {

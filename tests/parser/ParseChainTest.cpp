@@ -110,11 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                  std::string(900, '(') + "x" + std::string(900, ')'), Coefficients{0, 1}}),
     parser_test::RowName<ChainRow>);
 
-std::string Repeated(const std::string& piece, std::size_t length) {
-  std::string s;
-  while (s.size() + piece.size() <= length) s += piece;
-  return s;
-}
+using parser_test::Repeated;
 
 INSTANTIATE_TEST_SUITE_P(
     HostileInput, ParseChainRow,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,13 @@ inline void ExpectReading(const PolynomT& P, bool ok, const Reading& expected) {
                                                                  : 0.0;
     EXPECT_EQ(P.Koeff[i], want) << "coefficient of x^" << i;
   }
+}
+
+// As many copies of piece as fit into length characters.
+inline std::string Repeated(const std::string& piece, std::size_t length) {
+  std::string s;
+  while (s.size() + piece.size() <= length) s += piece;
+  return s;
 }
 
 // Each test gets a context of its own, so the degree messages it records are its own.
