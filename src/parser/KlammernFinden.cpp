@@ -28,6 +28,10 @@ const CharSet kLeftFactor("0123456789.,-x^");
 const CharSet kBeforeRemovable("+(");
 const CharSet kAfterRemovable("+-)");
 
+bool Dropped(char c) {
+  return !kKept.Has(c);
+}
+
 // The text being rewritten. A pass sees the text with the characters LeerzeichenKillen drops
 // removed, yet the rewriting hands back what the last pass inserted as it was produced. Since only
 // inserted texts can bring such characters in, only they are filtered, and the last one is kept
@@ -42,15 +46,20 @@ struct WorkText {
   std::size_t insertedLength = 0;
   std::optional<std::string> produced;
 
-  explicit WorkText(const std::string& s) : w(LeerzeichenKillen(s)) {}
+  explicit WorkText(std::string s) : w(std::move(s)) { std::erase_if(w, Dropped); }
 
   // The text from begin to end gives way to the inserted text x.
   void Replace(std::size_t begin, std::size_t end, std::string x) {
-    std::string kept = LeerzeichenKillen(x);
     insertedAt = begin;
-    insertedLength = kept.size();
-    if (kept != x) produced = std::move(x);
-    w.replace(begin, end - begin, kept);
+    if (std::ranges::any_of(x, Dropped)) {
+      const std::string kept = LeerzeichenKillen(x);
+      insertedLength = kept.size();
+      w.replace(begin, end - begin, kept);
+      produced = std::move(x);
+    } else {
+      insertedLength = x.size();
+      w.replace(begin, end - begin, x);
+    }
     openFrom = std::min(openFrom, begin);
     closeFrom = std::min(closeFrom, begin);
   }
@@ -189,7 +198,7 @@ void Rewrite(std::string& s, bool& ok, std::int32_t nesting) {
     return;
   }
   if (s.find('(') == std::string::npos) return;
-  WorkText t(s);
+  WorkText t(std::move(s));
   std::int32_t passes = 1;
   while (true) {
     CoreContext::Instanz().Yield();
@@ -204,9 +213,8 @@ void Rewrite(std::string& s, bool& ok, std::int32_t nesting) {
 }  // namespace
 
 std::string LeerzeichenKillen(const std::string& t) {
-  std::string result;
-  for (char c : t)
-    if (kKept.Has(c)) result += c;
+  std::string result = t;
+  std::erase_if(result, Dropped);
   return result;
 }
 
