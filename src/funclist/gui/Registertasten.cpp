@@ -4,10 +4,14 @@
 namespace {
 
 const std::string kDifferenzZuGross = "Summe der verwendeten Grade ist zu groß.";
+
 // Products of large coefficients overflow; the term text of an infinity would be read as nothing
-// and so as another function.
-const std::string kKoeffizientenZuGross =
-    "Das Ergebnis hat zu große Koeffizienten; die Funktion bleibt unverändert.";
+// and so as another function. Refuses such a result with its message.
+bool Endlich(HauptF& w, const RationalT& D) {
+  if (D.AllFinite()) return true;
+  w.MsgBox("Das Ergebnis hat zu große Koeffizienten; die Funktion bleibt unverändert.");
+  return false;
+}
 
 }  // namespace
 
@@ -27,10 +31,7 @@ void HauptF::gmalfB_Action(PushButton&) {
   }
   RationalT D;
   D.Produkt(RRR, Pg);
-  if (!D.AllFinite()) {
-    MsgBox(kKoeffizientenZuGross);
-    return;
-  }
+  if (!Endlich(*this, D)) return;
   fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
   Funktionsauswertung();
@@ -50,10 +51,7 @@ void HauptF::gmalfB1_Action(PushButton&) {
     return;
   }
   D.Differenz(Pg, RRR);
-  if (!D.AllFinite()) {
-    MsgBox(kKoeffizientenZuGross);
-    return;
-  }
+  if (!Endlich(*this, D)) return;
   fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
   Funktionsauswertung();
@@ -97,10 +95,7 @@ void HauptF::g_AnzB1_Action(PushButton&) {
   }
   RationalT D;
   D.Abl(RRR);
-  if (!D.AllFinite()) {
-    MsgBox(kKoeffizientenZuGross);
-    return;
-  }
+  if (!Endlich(*this, D)) return;
   RRR.KopieVon(D);
   EingF().SetText(RRR.Zl.Term2String());
   EingF2().SetText(Register::NennerText(RRR));
