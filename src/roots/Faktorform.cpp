@@ -21,7 +21,6 @@ std::string PolynomT::Faktorform() const {
   if (grad() < 1) return Term2String2();
   PolynomT Q;
   Q.KopieVon(*this);
-  PolynomT H;
   ZeroSet S;
   Analyse::FindeNullstellen(Q, S);
   if (S.count() == 0) return ProductText(Q);
@@ -29,14 +28,14 @@ std::string PolynomT::Faktorform() const {
   std::string Y;
   for (int i = 1; i <= S.count(); ++i) {
     double z = S[i];
-    int V = 0;
     // A zero kept for the sign change of P across it, not for a small value, is a simple zero:
     // its value stays above the zero tolerance, so it is divided off once.
-    const bool simple = !Zahl::IstNull(FWert(z));
-    while ((simple ? V == 0 : Zahl::IstNull(Q.FWert(z))) && Q.grad() > 0) {
-      ++V;
-      H.KopieVon(Q);
-      Q.PdurchxminusB(H, z);
+    int V = 0;
+    if (Zahl::IstNull(FWert(z))) {
+      V = Analyse::Abspalten(Q, z);
+    } else {
+      V = Q.grad() > 0 ? 1 : 0;
+      Analyse::DurchLinearfaktor(Q, z, 1);
     }
     // A point that divides nothing off writes no factor, so the factors multiply to P.
     if (V == 0) continue;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -12,19 +13,54 @@ namespace Analyse {
 void FindeKP(const RationalT& R, ZeroSet& K) {
   ZeroSet G;
   FindeNullstellen(R.Nn, G);
-  std::vector<double> c;
-  ZeroSet T;
-  for (const RationalT& r : CoreContext::Instanz().RR) {
-    FindeNullstellen(r.Zl, T);
-    for (int i = 1; i <= T.count(); ++i) c.push_back(T[i]);
-  }
-  std::sort(c.begin(), c.end());
-
   const auto atGap = [&G](double x) {
     for (int g = 1; g <= G.count(); ++g)
       if (Zahl::IstNull(G[g] - x)) return true;
     return false;
   };
+  const auto nearGap = [&G](double x) {
+    for (int g = 1; g <= G.count(); ++g)
+      if (!(std::abs(G[g] - x) > kMergeDistance)) return true;
+    return false;
+  };
+  const auto& RR = CoreContext::Instanz().RR;
+  // The numerators of f' and f'', which keep the denominator as a power, have known multiple
+  // zeros: a pole of order p is one of order at least p - 1 and 2p - 2, a zero of f of order m
+  // one of order at least m - 1 and m - 2. Such orders drown in rounding noise over a wide
+  // region and would split into points beside the true one, so they are divided off first.
+  struct Bekannt {
+    double x;
+    int ordnung[2];
+  };
+  std::vector<Bekannt> bekannt;
+  const auto ordnungIn = [](const PolynomT& p, double x) {
+    PolynomT q;
+    q.KopieVon(p);
+    return Abspalten(q, x);
+  };
+  for (int g = 1; g <= G.count(); ++g) {
+    const int p = ordnungIn(R.Nn, G[g]);
+    bekannt.push_back({G[g], {p - 1, 2 * p - 2}});
+  }
+  ZeroSet T;
+  FindeNullstellen(RR[0].Zl, T);
+  std::vector<double> c = T.points();
+  for (double z : c) {
+    const int m = ordnungIn(RR[0].Zl, z);
+    if (!atGap(z)) bekannt.push_back({z, {m - 1, m - 2}});
+  }
+  for (int i = 1; i <= 2; ++i) {
+    PolynomT zaehler;
+    zaehler.KopieVon(RR[static_cast<std::size_t>(i)].Zl);
+    for (const Bekannt& b : bekannt) DurchLinearfaktor(zaehler, b.x, b.ordnung[i - 1]);
+    FindeNullstellen(zaehler, T);
+    // What is left of a multiple zero at a pole is the gap itself, displaced by rounding as far
+    // as zeros are merged.
+    for (int j = 1; j <= T.count(); ++j)
+      if (!nearGap(T[j])) c.push_back(T[j]);
+  }
+  std::sort(c.begin(), c.end());
+
   std::vector<double> points;
   for (std::size_t i = 0; i < c.size(); ++i) {
     // Of a run of candidates each within 1e-7 of its successor only the last can stay.

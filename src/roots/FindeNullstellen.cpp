@@ -109,18 +109,11 @@ std::vector<double> BisectAll(const Horner& f, const std::vector<double>& points
   return results;
 }
 
-// A point found in a pass; `sure` marks a sign change of P itself that lies above the rounding
-// noise at both ends of its bracket, a zero however large P's value next to it.
-struct Candidate {
-  double x;
-  bool sure;
-};
-
 // Merges the sorted points found in a pass into the sorted bracket points, each distinct point
 // once.
-void MergeInto(std::vector<double>& points, const std::vector<Candidate>& found) {
+void MergeInto(std::vector<double>& points, const std::vector<double>& found) {
   const std::size_t old = points.size();
-  for (const Candidate& c : found) points.push_back(c.x);
+  points.insert(points.end(), found.begin(), found.end());
   std::sort(points.begin() + static_cast<std::ptrdiff_t>(old), points.end());
   std::inplace_merge(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(old),
                      points.end());
@@ -141,30 +134,38 @@ double CoefficientBound(const std::array<PolynomT, PolynomT::kMaxGrad>& D, int n
   return B;
 }
 
-// The final test over the bracket points of the last pass, whose values are known, and the
-// points that pass found.
-std::vector<double> FinalTest(const std::vector<double>& points, const std::vector<double>& values,
-                              std::vector<Candidate>& found, const Horner& P,
-                              std::int64_t& evaluations) {
-  std::sort(found.begin(), found.end(),
-            [](const Candidate& l, const Candidate& r) { return l.x < r.x; });
-  std::vector<double> kept;
-  std::size_t i = 0;
-  std::size_t j = 0;
-  while (i < points.size() || j < found.size()) {
-    const bool fromPoints = j == found.size() || (i < points.size() && points[i] <= found[j].x);
-    const double x = fromPoints ? points[i] : found[j].x;
-    double v = 0;
-    if (fromPoints) {
-      v = values[i++];
-    } else {
-      v = P(x);
-      ++evaluations;
-    }
-    bool sure = false;
-    for (; j < found.size() && found[j].x == x; ++j) sure = sure || found[j].sure;
-    if (sure || Zahl::IstNull(v)) kept.push_back(x);
+// Horner's scheme for a polynomial of degree d errs by at most about 2d rounding units of the sum
+// of abs(Koeff(i)) * abs(x)^i. A value within twice that bound has no certain sign: the point is
+// a zero as far as Doubles can tell, which is what a multiple zero looks like.
+class RoundingNoise {
+ public:
+  RoundingNoise(const PolynomT& p, int d)
+      : storage_(Magnitudes(p)), magnitudes_(storage_), factor_(4.0 * d * 0x1p-53) {}
+  bool Drowns(double x, double v) const {
+    const double bound = factor_ * magnitudes_(std::abs(x));
+    return std::abs(v) <= bound && std::isfinite(bound);
   }
+  bool Above(double x, double v) const { return std::abs(v) > factor_ * magnitudes_(std::abs(x)); }
+
+ private:
+  static std::array<double, kN> Magnitudes(const PolynomT& p) {
+    std::array<double, kN> m{};
+    for (int i = 0; i < kN; ++i) m[i] = std::abs(p.Koeff[i]);
+    return m;
+  }
+  std::array<double, kN> storage_;
+  Horner magnitudes_;
+  double factor_;
+};
+
+// The final test over the bracket points of the last pass, whose values are known, and the
+// points that pass bisected, each a sure zero: P changes sign across its bracket above the noise.
+std::vector<double> FinalTest(const std::vector<double>& points, const std::vector<double>& values,
+                              std::vector<double>& found, const RoundingNoise& noise) {
+  std::vector<double> kept;
+  for (std::size_t i = 0; i < points.size(); ++i)
+    if (Zahl::IstNull(values[i]) || noise.Drowns(points[i], values[i])) kept.push_back(points[i]);
+  MergeInto(kept, found);
   return kept;
 }
 
@@ -193,40 +194,42 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
   const double B = CoefficientBound(D, n);
   if (B == 0) return;
 
-  std::array<double, kN> magnitudes{};
-  for (int i = 0; i < kN; ++i) magnitudes[i] = std::abs(P.Koeff[i]);
-  const Horner noise(magnitudes);
-  const auto aboveNoise = [&noise](double x, double v) {
-    return std::abs(v) > 1e-12 * noise(std::abs(x));
-  };
-
   const PolynomT& linear = D[n - 1];
   std::vector<double> points{-B, -linear.Koeff[0] / linear.Koeff[1] + 0.0, B};
   std::vector<double> values;
-  std::vector<Candidate> found;
+  std::vector<double> found;
   std::vector<std::size_t> starts;
   for (int k = n - 2; k >= 0; --k) {
     const Horner f(D[k].Koeff);
+    const RoundingNoise noise(D[k], n - k);
     EvaluateAll(f, points, values);
     evaluations += static_cast<std::int64_t>(points.size());
+    // A bracket is bisected only across a sign change that both ends show above the noise; an
+    // end within it is a zero of D(k) itself and stays a bracket point.
     starts.clear();
-    for (std::size_t j = 0; j + 1 < points.size(); ++j)
-      if (values[j] * values[j + 1] < 0) starts.push_back(j);
-    const std::vector<double> r = BisectAll(f, points, values, starts, evaluations);
-    found.clear();
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-      const std::size_t j = starts[i];
-      const bool sure =
-          k == 0 && aboveNoise(points[j], values[j]) && aboveNoise(points[j + 1], values[j + 1]);
-      found.push_back({r[i], sure});
+    for (std::size_t j = 0; j + 1 < points.size(); ++j) {
+      if (!(values[j] * values[j + 1] < 0)) continue;
+      evaluations += 2;
+      if (noise.Above(points[j], values[j]) && noise.Above(points[j + 1], values[j + 1]))
+        starts.push_back(j);
     }
-    // The point 0 joins the brackets after the first pass, with the points found there.
-    if (k == n - 2) found.push_back({0.0, false});
-    if (k > 0) MergeInto(points, found);
+    found = BisectAll(f, points, values, starts, evaluations);
     CoreContext::Instanz().Yield();
+    if (k == 0) break;
+    // The point 0 joins the brackets after the first pass, with the points found there.
+    if (k == n - 2) found.push_back(0.0);
+    MergeInto(points, found);
   }
-
-  Z.assign(FinalTest(points, values, found, Horner(D[0].Koeff), evaluations));
+  if (n == 2) {
+    // After the only pass 0 is a bracket point of the final test, one without a sign change.
+    const auto at = std::lower_bound(points.begin(), points.end(), 0.0);
+    if (at == points.end() || *at != 0.0) {
+      values.insert(values.begin() + (at - points.begin()), D[0].FWert(0.0));
+      points.insert(at, 0.0);
+      ++evaluations;
+    }
+  }
+  Z.assign(FinalTest(points, values, found, RoundingNoise(D[0], n)));
   Doppelkillen(Z);
 }
 

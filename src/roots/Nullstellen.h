@@ -7,6 +7,9 @@
 
 namespace Analyse {
 
+// Points this close or closer are one point of a zero set.
+constexpr double kMergeDistance = 1e-5;
+
 // Z := the real zeros of P, ascending, more than 1e-5 apart.
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z);
 
@@ -16,6 +19,13 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations);
 
 // A zero of P between a and b by bisection; the caller gives P(a) * P(b) < 0.
 double GibNullst(const PolynomT& P, double a, double b);
+
+// p := p / (x - z)^mal, the remainder dropped; a constant p stays as it is.
+void DurchLinearfaktor(PolynomT& p, double z, int mal);
+
+// Divides x - z off p as long as z stays a zero of it by the zero tolerance and p is not
+// constant; returns how often.
+int Abspalten(PolynomT& p, double z);
 
 // Of every run of points each within 1e-5 of its successor only the last stays.
 void Doppelkillen(ZeroSet& Z);

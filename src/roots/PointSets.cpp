@@ -13,7 +13,7 @@ void Doppelkillen(ZeroSet& Z) {
   const int n = Z.count();
   std::vector<double> kept;
   for (int i = 1; i < n; ++i)
-    if (std::abs(Z[i] - Z[i + 1]) > 1e-5) kept.push_back(Z[i]);
+    if (std::abs(Z[i] - Z[i + 1]) > kMergeDistance) kept.push_back(Z[i]);
   kept.push_back(Z[n]);
   Z.assign(kept);
 }
@@ -32,14 +32,14 @@ void Reinigen(ZeroSet& X, const ZeroSet& G) {
   const auto& RR = CoreContext::Instanz().RR;
   const auto nearGap = [&G](double x) {
     for (int g = 1; g <= G.count(); ++g)
-      if (!(std::abs(x - G[g]) > 1e-5)) return true;
+      if (!(std::abs(x - G[g]) > kMergeDistance)) return true;
     return false;
   };
   std::vector<double> kept;
   for (std::size_t i = 0; i < p.size(); ++i) {
     const double x = p[i];
     if (nearGap(x)) continue;
-    if (i + 1 < p.size() && !(std::abs(p[i + 1] - x) > 1e-5)) continue;
+    if (i + 1 < p.size() && !(std::abs(p[i + 1] - x) > kMergeDistance)) continue;
     if (Zahl::IstNull(RR[0].FWert(x)) || Zahl::IstNull(RR[1].FWert(x)) ||
         Zahl::IstNull(RR[2].FWert(x)))
       kept.push_back(x);

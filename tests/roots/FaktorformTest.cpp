@@ -56,12 +56,10 @@ TEST_F(FaktorformTest, FactorForms) {
        {{-1.0001, 1}, {-1.0005, 1}, {-1.0005, 1}},
        4,
        " ( x-1.0001) * ( x-1.0005)^2"},
-      // A flat region as the algorithm gives it, pinned: the exponents and the rest's degree
-      // still add up to 7.
-      {"flat regions",
+      {"triple zeros",
        {{-4.3, 1}, {-2, 1}, {-2, 1}, {-2, 1}, {3.5, 1}, {3.5, 1}, {3.5, 1}},
        1,
-       "(49  - 21x  - 11.8x^2  + 3x^3  + x^4  ) * ( x + 3.5) * ( x-2) * ( x-4.3)"},
+       " ( x + 3.5)^3 * ( x-2)^3 * ( x-4.3)"},
   };
   for (const auto& c : cases) {
     PolynomT p;

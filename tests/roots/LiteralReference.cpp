@@ -13,13 +13,6 @@
 namespace literal {
 namespace {
 
-// The rounding noise of evaluating P at x: 1e-12 times the sum of abs(Koeff(i)) * abs(x)^i.
-double Noise(const PolynomT& P, double x) {
-  double s = 0;
-  for (int i = PolynomT::kMaxGrad; i >= 0; --i) s = s * std::abs(x) + std::abs(P.Koeff[i]);
-  return 1e-12 * s;
-}
-
 void Doppelkillen(ZeroSet& Z) {
   if (!(Z[0] > 1)) return;
   const int n = static_cast<int>(Z[0]);
@@ -31,6 +24,13 @@ void Doppelkillen(ZeroSet& Z) {
 }
 
 }  // namespace
+
+// 4 d 2^-53 times the sum of abs(Koeff(i)) * abs(x)^i.
+double Noise(const PolynomT& P, int d, double x) {
+  double s = 0;
+  for (int i = PolynomT::kMaxGrad; i >= 0; --i) s = s * std::abs(x) + std::abs(P.Koeff[i]);
+  return 4.0 * d * 0x1p-53 * s;
+}
 
 double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluations) {
   double m = (a + b) / 2;
@@ -80,12 +80,14 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
       const double a = brackets[j];
       const double b = brackets[j + 1];
       evaluations += 2;
-      if (D[k].FWert(a) * D[k].FWert(b) < 0) {
+      const double fa = D[k].FWert(a);
+      const double fb = D[k].FWert(b);
+      if (!(fa * fb < 0)) continue;
+      evaluations += 2;
+      if (std::abs(fa) > Noise(D[k], n - k, a) && std::abs(fb) > Noise(D[k], n - k, b)) {
         const double r = GibNullst(D[k], a, b, evaluations);
         accumulator.push_back(r);
-        if (k == 0 && std::abs(D[0].FWert(a)) > Noise(D[0], a) &&
-            std::abs(D[0].FWert(b)) > Noise(D[0], b))
-          sure.push_back(r);
+        if (k == 0) sure.push_back(r);
       }
     }
     brackets.insert(brackets.end(), accumulator.begin(), accumulator.end());
@@ -94,7 +96,10 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
 
   for (double x : brackets) {
     ++evaluations;
-    if (Zahl::IstNull(D[0].FWert(x)) || std::find(sure.begin(), sure.end(), x) != sure.end())
+    const double v = D[0].FWert(x);
+    const double noise = Noise(D[0], n, x);
+    if (Zahl::IstNull(v) || (std::abs(v) <= noise && std::isfinite(noise)) ||
+        std::find(sure.begin(), sure.end(), x) != sure.end())
       Z.append(x);
   }
   Doppelkillen(Z);
@@ -103,19 +108,59 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
 void FindeKP(const RationalT& R, ZeroSet& K, std::int64_t& evaluations) {
   ZeroSet G;
   FindeNullstellen(R.Nn, G, evaluations);
-  std::vector<double> c;
-  for (int i = 0; i <= 2; ++i) {
-    ZeroSet T;
-    FindeNullstellen(CoreContext::Instanz().RR[i].Zl, T, evaluations);
-    for (int j = 1; j <= static_cast<int>(T[0]); ++j) c.push_back(T[j]);
-  }
-  std::sort(c.begin(), c.end());
-  const int u = static_cast<int>(c.size()) - 1;
   const auto noGap = [&G](double x) {
     for (int g = 1; g <= static_cast<int>(G[0]); ++g)
       if (Zahl::IstNull(G[g] - x)) return false;
     return true;
   };
+  const auto order = [](const PolynomT& P, double x) {
+    PolynomT q;
+    q.KopieVon(P);
+    PolynomT h;
+    int m = 0;
+    while (q.grad() > 0 && Zahl::IstNull(q.FWert(x))) {
+      h.KopieVon(q);
+      q.PdurchxminusB(h, x);
+      ++m;
+    }
+    return m;
+  };
+  // Points with their least orders as zeros of the numerators of f' and f''.
+  std::vector<std::array<double, 3>> known;
+  for (int g = 1; g <= static_cast<int>(G[0]); ++g) {
+    const int p = order(R.Nn, G[g]);
+    known.push_back({G[g], double(p - 1), double(2 * p - 2)});
+  }
+  const RationalT* RR = CoreContext::Instanz().RR.data();
+  ZeroSet Z0;
+  FindeNullstellen(RR[0].Zl, Z0, evaluations);
+  std::vector<double> c;
+  for (int j = 1; j <= static_cast<int>(Z0[0]); ++j) {
+    c.push_back(Z0[j]);
+    const int m = order(RR[0].Zl, Z0[j]);
+    if (noGap(Z0[j])) known.push_back({Z0[j], double(m - 1), double(m - 2)});
+  }
+  for (int i = 1; i <= 2; ++i) {
+    PolynomT zaehler;
+    zaehler.KopieVon(RR[i].Zl);
+    for (const auto& k : known) {
+      PolynomT h;
+      for (int n = 0; n < static_cast<int>(k[i]) && zaehler.grad() > 0; ++n) {
+        h.KopieVon(zaehler);
+        zaehler.PdurchxminusB(h, k[0]);
+      }
+    }
+    ZeroSet T;
+    FindeNullstellen(zaehler, T, evaluations);
+    for (int j = 1; j <= static_cast<int>(T[0]); ++j) {
+      bool nearGap = false;
+      for (int g = 1; g <= static_cast<int>(G[0]); ++g)
+        nearGap = nearGap || std::abs(G[g] - T[j]) <= 1e-5;
+      if (!nearGap) c.push_back(T[j]);
+    }
+  }
+  std::sort(c.begin(), c.end());
+  const int u = static_cast<int>(c.size()) - 1;
   K.clear();
   for (int i = 0; i <= u - 1; ++i)
     if (noGap(c[i]) && Zahl::SindVerschieden(c[i], c[i + 1])) K.append(c[i]);

@@ -14,6 +14,8 @@
 // the derivative list into `evaluations`.
 namespace literal {
 
+// The bound of Horner's rounding error for P of degree d at x.
+double Noise(const PolynomT& P, int d, double x);
 double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluations);
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations);
 

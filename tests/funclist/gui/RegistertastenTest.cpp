@@ -294,7 +294,7 @@ TEST_F(Registertasten, ResultsWhoseCoefficientsOverflowAreRefused) {
   const Case cases[] = {
       {"product", "gmalfB", gross + "x", "x+1", {0, 1e200}, {1}},
       {"difference", "gmalfB1", "x", gross, {0, 1e200}, {1}},
-      {"derivative", "g_AnzB1", gross + "x^2", gross + "x+1", {}, {1}},
+      {"derivative", "g_AnzB1", gross + "x^2+1", gross + "x+1", {}, {1}},
   };
   for (const auto& c : cases) {
     Analysiere(c.zaehler, c.nenner);
