@@ -3,6 +3,7 @@
 #include "CoreTest.h"
 #include "TestFunctions.h"
 #include "algebra/TextSemantics.h"
+#include "parser/ParseChain.h"
 
 namespace {
 
@@ -57,6 +58,59 @@ TEST_F(KuerzungTest, CancelsTheCommonFactor) {
     EXPECT_EQ(k.hebbareLuecken.points(), c.hebbar) << c.why;
     EXPECT_TRUE(kontext.KuerzReportBVisible()) << c.why;
   }
+}
+
+TEST_F(KuerzungTest, CancelsCommonFactorsOfTermsTypedMultipliedOut) {
+  // Typed multiplied out, the terms carry rounding errors that the monic remainders of Euclid
+  // amplify; the cancelled terms must still come out with their exact coefficients.
+  struct Case {
+    const char* why;
+    const char* zaehler;
+    const char* nenner;
+    Koeffizienten zlDanach, nnDanach;
+    std::vector<double> hebbar;
+  };
+  const Case cases[] = {
+      {"plain gcd: (x+3.5)(x^2+2) over (x+3.5)(x-5)^3, quotients without noise digits",
+       "-x^3-3.5x^2-2x-7",
+       "x^4-11.5x^3+22.5x^2+137.5x-437.5",
+       {-2, 0, -1},
+       {-125, 75, -15, 1},
+       {-3.5}},
+      {"the gcd comes out 1: x-5 is found by the relative remainders",
+       "x^5-4.5x^4-9.4375x^3+25.125x^2+44.4375x+16.875",
+       "x^6-4x^5-3.75x^4-5.25x^3-4.75x^2-1.25x",
+       {-3.375, -9.5625, -6.9375, 0.5, 1},
+       {0, 0.25, 1, 1.25, 1, 1},
+       {5}},
+  };
+  for (const auto& c : cases) {
+    kontext.Report.clear();
+    RationalT f;
+    bool ok = true;
+    Parser::ParseChain(c.zaehler, f.Zl, ok);
+    Parser::ParseChain(c.nenner, f.Nn, ok);
+    ASSERT_TRUE(ok) << c.why;
+    const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+    EXPECT_TRUE(k.gekuerzt) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlDanach) << c.why;
+    EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnDanach) << c.why;
+    ASSERT_EQ(k.hebbareLuecken.count(), static_cast<int>(c.hebbar.size())) << c.why;
+    for (std::size_t i = 0; i < c.hebbar.size(); ++i)
+      EXPECT_NEAR(k.hebbareLuecken[static_cast<int>(i) + 1], c.hebbar[i], 1e-9) << c.why;
+  }
+}
+
+TEST_F(KuerzungTest, RelativeRemaindersCancelNothingWithoutCommonZeros) {
+  // Against coefficients of 1e200 the remainder 1 is relatively 0, but the numerator has no
+  // real zero: the factor is not common, and f stays as it is.
+  RationalT f;
+  Setze(f, {1, 0, 1e200}, {1, 1e200});
+  const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+  EXPECT_FALSE(k.gekuerzt);
+  EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{1, 0, 1e200}));
+  EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{1, 1e200}));
+  EXPECT_EQ(kontext.Report, "");
 }
 
 TEST_F(KuerzungTest, LeavesFunctionsWithoutCancellationAlone) {

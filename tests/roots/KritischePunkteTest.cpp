@@ -29,6 +29,21 @@ TEST_F(KritischePunkteTest, CriticalPointsOfSmallFunctions) {
        {1},
        {-1, -r, 0, r, 1},
        1e-13},
+      // Multiple zeros of the numerators of f' and f'' at poles and at zeros of f drown in
+      // rounding noise; none of them may come out as a point of its own.
+      {"double pole: never a critical point",
+       {-1, 0, -1},
+       {-15, 0.5, 7.6, 2},
+       {-0.011076877539765131},
+       1e-9},
+      {"triple pole", {4}, {-0.048, 0.704, -3.36, 4.8, 2}, {-2.2}, 1e-9},
+      {"double zero", {0.64, 1.6, 1}, {10, 2}, {-9.2, -0.8}, 1e-9},
+      {"double zero among extrema and inflection points",
+       {6.25, 1.25, -4, 1},
+       {4, 0, 1},
+       {-1.3811620640472984, -1, 0.11559130412941622, 0.9484628302630016, 2.5,
+        24.705426506511568},
+       1e-9},
   };
   for (const auto& c : cases) {
     RationalT f;
