@@ -38,7 +38,7 @@ void RelativerGgT(const PolynomT& A, const PolynomT& B, PolynomT& g) {
   PolynomT r;
   while (b.grad() > 0) {
     a.PDurch(b, q, r);
-    if (!r.AllFinite() || Betrag(r) <= 1e-8 * Betrag(a)) break;
+    if (!r.AllFinite() || r.grad() < 0 || Betrag(r) <= 1e-8 * Betrag(a)) break;
     a.KopieVon(b);
     b.KopieVon(r);
     Normiere(b);
