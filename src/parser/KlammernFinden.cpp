@@ -86,8 +86,8 @@ struct Rewriting {
       const std::size_t close = closing_[open - unchangedFrom_ + unchangedWas_];
       if (close != std::string::npos && close - unchangedWas_ + unchangedFrom_ < end) {
         const std::size_t e = close - unchangedWas_ + unchangedFrom_;
-        flat = std::string_view(w).substr(open + 1, e - open - 1).find('(') ==
-               std::string_view::npos;
+        flat =
+            std::string_view(w).substr(open + 1, e - open - 1).find('(') == std::string_view::npos;
         return e;
       }
     }
