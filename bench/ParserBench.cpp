@@ -34,8 +34,9 @@ void Chain(benchmark::State& state, const std::string& term) {
 }
 
 void Register(const char* name, const std::string& term) {
-  benchmark::RegisterBenchmark(name, [term](benchmark::State& state) { Chain(state, term); })
-      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(name, [term](benchmark::State& state) {
+    Chain(state, term);
+  })->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
@@ -49,8 +50,7 @@ int main(int argc, char** argv) {
   Register("nested second brackets ((x)((x)...", Repeated("((x)", kMiB));
   Register("nested second brackets (1)((1)(...", Repeated("(1)(", kMiB));
   Register("nested second brackets (1)((1)(...1", Repeated("(1)(", kMiB - 1) + "1");
-  Register("nested second brackets (x)(x)((x)(x)(...x",
-           Repeated("(x)(x)(", kMiB - 1) + "x");
+  Register("nested second brackets (x)(x)((x)(x)(...x", Repeated("(x)(x)(", kMiB - 1) + "x");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
