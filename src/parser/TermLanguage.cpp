@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 #include "algebra/PolynomT.h"
 #include "algebra/TextSemantics.h"
@@ -94,11 +95,13 @@ void NormalizeTerm(std::string& s, bool& ok) {
     }
     i = next;
   }
-  if (!NumbersReadable(u)) {
+  std::string collapsed = CollapsedSigns(u);
+  // The rewriting reads an empty bracket as the factor 0, so «x()» would silently be f = 0.
+  if (!NumbersReadable(u) || collapsed.find("()") != std::string::npos) {
     ok = false;
     return;
   }
-  s = CollapsedSigns(u);
+  s = std::move(collapsed);
 }
 
 }  // namespace Parser

@@ -1,5 +1,8 @@
 #include <QColor>
 
+#include <string>
+#include <vector>
+
 #include "EvaluationWindow.h"
 #include "algebra/TextSemantics.h"
 
@@ -38,14 +41,17 @@ TEST_F(AuswertungslaufTest, OpeningAnalysesTheStartFunction) {
   EXPECT_GT(window().RRR.xmax, 2);
 }
 
+// Two typed terms of which the field rot is refused.
+struct TermsRefused {
+  const char* why;
+  const char* zaehler;
+  const char* nenner;
+  const char* rot;
+  std::string Getippt() const { return std::string(rot) == "EingF" ? zaehler : nenner; }
+};
+
 TEST_F(AuswertungslaufTest, ARefusedTermLeavesFAndShowsNoStaleValues) {
-  struct Case {
-    const char* why;
-    const char* zaehler;
-    const char* nenner;
-    const char* rot;
-  };
-  const Case cases[] = {
+  const TermsRefused cases[] = {
       {"numerator that cannot be read", "x**2", "x-1", "EingF"},
       {"denominator that cannot be read", "x^2", "x-1)", "EingF2"},
       {"zero denominator", "x^2", "0", "EingF2"},
@@ -62,7 +68,7 @@ TEST_F(AuswertungslaufTest, ARefusedTermLeavesFAndShowsNoStaleValues) {
     window().EingF().SetText(c.zaehler);
     window().EingF2().SetText(c.nenner);
     EXPECT_FALSE(window().Funktionsauswertung()) << c.why;
-    EXPECT_EQ(Text(c.rot), std::string(c.rot) == "EingF" ? c.zaehler : c.nenner) << c.why;
+    EXPECT_EQ(Text(c.rot), c.Getippt()) << c.why;
     EXPECT_EQ(control<TextField>(c.rot).TextColor(), kRot) << c.why;
     EXPECT_EQ(window().RRR.Term2string(), f) << c.why << ": f is not changed by half a function";
     EXPECT_EQ(window().KPAnzahl, 0) << c.why;
@@ -79,6 +85,40 @@ TEST_F(AuswertungslaufTest, ARefusedTermLeavesFAndShowsNoStaleValues) {
     EXPECT_EQ(Text("x1F"), "") << c.why << ": paging shows no zeros";
     control<TextField>(c.rot).SetText("x");
     EXPECT_EQ(control<TextField>(c.rot).TextColor(), QColor(0, 0, 0)) << c.why;
+  }
+}
+
+// Terms in school-book or keyboard notation would be read as another function if the foreign
+// characters were dropped; they are refused like any unreadable term, without a message.
+TEST_F(AuswertungslaufTest, ATermInForeignNotationIsRefusedAndChangesNothing) {
+  const TermsRefused cases[] = {
+      {"a fraction would join its digits", "1/2x^2", "1", "EingF"},
+      {"a quotient of brackets would multiply", "(x^2+1)/(x-1)", "1", "EingF"},
+      {"a fraction in the denominator", "x-1", "1/4*x^2", "EingF2"},
+      {"a superscript two would vanish", "x\u00b2-1", "1", "EingF"},
+      {"an en dash would join the exponent", "x^2\u20134", "x+2", "EingF"},
+      {"a parameter would vanish", "x^2+c", "1", "EingF"},
+      {"a blank would join the exponent", "x^2 2", "1", "EingF"},
+      {"an empty bracket would make f zero", "x()", "1", "EingF"},
+      {"an empty bracket would vanish from the denominator", "x", "x^2-()", "EingF2"},
+  };
+  Analysiere("x^2-4", "x+3");
+  const std::string f = window().RRR.Term2string();
+  const std::vector<std::string> liste = window().RListe;
+  const char* ausgaben[] = {"AusgF1", "AusgF1N", "AusgF2", "AusgF2N"};
+  std::vector<std::string> ergebnisse;
+  for (const char* feld : ausgaben) ergebnisse.push_back(Text(feld));
+
+  for (const auto& c : cases) {
+    window().EingF().SetText(c.zaehler);
+    window().EingF2().SetText(c.nenner);
+    Druecke("PushButton1");
+    EXPECT_EQ(Text(c.rot), c.Getippt()) << c.why;
+    EXPECT_EQ(control<TextField>(c.rot).TextColor(), kRot) << c.why;
+    EXPECT_EQ(window().RRR.Term2string(), f) << c.why;
+    for (std::size_t i = 0; i < ergebnisse.size(); ++i)
+      EXPECT_EQ(Text(ausgaben[i]), ergebnisse[i]) << c.why << ": " << ausgaben[i];
+    EXPECT_EQ(window().RListe, liste) << c.why;
   }
 }
 

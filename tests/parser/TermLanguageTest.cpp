@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageRow{"sign_run_before_left_factor", "x-+-2(x)", "x+2(x)"},
                       LanguageRow{"long_run", "2---+--3", "2-3"},
                       LanguageRow{"sign_before_closing_bracket", "(x-)-9", "(x)-9"},
-                      LanguageRow{"only_a_sign_in_brackets", "(-)+x", "()+x"},
+                      LanguageRow{"only_a_sign_in_brackets", "(-)+x", std::nullopt},
+                      LanguageRow{"empty_bracket", "x()", std::nullopt},
                       LanguageRow{"sign_at_the_end_stays", "3-", "3-"}),
     parser_test::RowName<LanguageRow>);
 

@@ -6,6 +6,9 @@
 #include <string>
 
 #include "ParserTestSupport.h"
+#include "algebra/RationalT.h"
+#include "funclist/core/Funktionsliste.h"
+#include "funclist/core/Register.h"
 #include "parser/ParseChain.h"
 #include "parser/String2Poly.h"
 
@@ -42,6 +45,46 @@ double Carried(double c) {
   return 0.5e-14 + 4 * std::numeric_limits<double>::epsilon() * std::abs(c);
 }
 
+void FillRandomly(PolynomT& P, std::mt19937& random, int maxDegree) {
+  std::uniform_int_distribution<int> degree(0, maxDegree);
+  P.Nullen();
+  const int d = degree(random);
+  for (int i = 0; i <= d; ++i) P.Koeff[i] = Coefficient(random);
+}
+
+using Koeffizienten = decltype(PolynomT::Koeff);
+
+template <typename Reader>
+Koeffizienten Accepted(const std::string& t, Reader read) {
+  PolynomT P;
+  bool ok = false;
+  read(P, t, ok);
+  EXPECT_TRUE(ok) << t;
+  return P.Koeff;
+}
+
+Koeffizienten Read(const std::string& t) {
+  return Accepted(t, Parser::String2Poly);
+}
+
+// What the window's run makes of a text the program wrote into a term field.
+Koeffizienten Chained(const std::string& t) {
+  return Accepted(
+      t, [](PolynomT& P, const std::string& s, bool& ok) { Parser::ParseChain(s, P, ok); });
+}
+
+// A denominator written as "(term text)^n" reads as its term text's polynomial to the n-th
+// power, multiplied out and written back as a term text, like every power of a bracket.
+Koeffizienten PowerRead(const PolynomT& base, std::int32_t n) {
+  PolynomT b;
+  b.Koeff = Read(base.Term2String());
+  if (n == 1) return b.Koeff;
+  PolynomT power;
+  power.KopieVon(b);
+  for (std::int32_t i = 1; i < n; ++i) power.Produkt(power, b);
+  return Read(power.Term2String());
+}
+
 class TermRoundTrip : public parser_test::ParserTest {};
 
 TEST_F(TermRoundTrip, EveryTermTextReadsBackToItsPolynomial) {
@@ -71,6 +114,51 @@ TEST_F(TermRoundTrip, EveryTermTextReadsBackToItsPolynomial) {
       EXPECT_EQ(chained.Koeff[i], direct.Koeff[i]) << "x^" << i;
     }
   }
+}
+
+// Function texts are what the function list holds, what the h field shows and fetches, and what
+// "g <-> h", "f <-> h" and the list commands read back; "f .= f'" writes the denominator as a
+// bracketed power.
+TEST_F(TermRoundTrip, EveryFunctionTextReadsBackAsItsTwoTerms) {
+  std::mt19937 random(20250101);
+  std::uniform_int_distribution<std::int32_t> exponent(1, 3);
+  for (int n = 0; n < 500; ++n) {
+    RationalT f;
+    f.Np = exponent(random);
+    FillRandomly(f.Zl, random, PolynomT::kMaxGrad);
+    // Every power of the denominator stays below the degree limit of products, and none is so
+    // small that its term text writes it as zero, which no reader takes as a denominator.
+    PolynomT denominator;
+    do {
+      FillRandomly(f.Nn, random, (PolynomT::kMaxGrad - 1) / f.Np);
+      denominator.Koeff = PowerRead(f.Nn, f.Np);
+    } while (denominator.grad() < 0);
+    const std::string text = f.Term2string();
+    SCOPED_TRACE(text);
+    const Koeffizienten numerator = Read(f.Zl.Term2String());
+
+    RationalT g;
+    ASSERT_TRUE(Register::HLesen(text, g));
+    EXPECT_EQ(g.Zl.Koeff, numerator);
+    EXPECT_EQ(g.Nn.Koeff, denominator.Koeff);
+
+    const Register::Haelften fields = Register::AmBruchstrichTeilen(text);
+    EXPECT_EQ(Chained(fields.links), numerator);
+    EXPECT_EQ(Chained(fields.rechts), denominator.Koeff);
+
+    EXPECT_EQ(Chained(Register::NennerText(f)), denominator.Koeff);
+  }
+  EXPECT_TRUE(context.messages.empty());
+}
+
+TEST_F(TermRoundTrip, TheListsZeroFunctionReadsBack) {
+  RationalT g;
+  ASSERT_TRUE(Register::HLesen(Funktionsliste::kNullfunktion, g));
+  EXPECT_EQ(g.Zl.grad(), -1);
+  EXPECT_EQ(g.Nn.Koeff, Read("1"));
+  const Register::Haelften fields = Register::AmBruchstrichTeilen(Funktionsliste::kNullfunktion);
+  EXPECT_EQ(Chained(fields.links), Read("0"));
+  EXPECT_EQ(Chained(fields.rechts), Read("1"));
 }
 
 }  // namespace

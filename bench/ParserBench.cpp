@@ -1,0 +1,58 @@
+// How long a pasted term of 1 MiB takes through the whole parse chain until it is read or refused:
+// the window stays frozen for that long.
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <string>
+
+#include "algebra/CoreContext.h"
+#include "algebra/PolynomT.h"
+#include "parser/ParseChain.h"
+
+namespace {
+
+constexpr std::size_t kMiB = 1 << 20;
+
+std::string Repeated(const std::string& piece, std::size_t length) {
+  std::string s;
+  s.reserve(length);
+  while (s.size() + piece.size() <= length) s += piece;
+  return s;
+}
+
+void Chain(benchmark::State& state, const std::string& term) {
+  static CoreContext kontext;
+  kontext.Registrieren();
+  for (auto _ : state) {
+    PolynomT P;
+    bool ok = false;
+    Parser::ParseChain(term, P, ok);
+    benchmark::DoNotOptimize(ok);
+    kontext.messages.clear();
+  }
+}
+
+void Register(const char* name, const std::string& term) {
+  benchmark::RegisterBenchmark(name, [term](benchmark::State& state) {
+    Chain(state, term);
+  })->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Register("sum x+x+...", Repeated("x+", kMiB));
+  Register("sum x^2+x^2+...", Repeated("x^2+", kMiB));
+  Register("bracket product (x+1)(x+1)...", Repeated("(x+1)", kMiB));
+  Register("512 Ki nested brackets", std::string(kMiB / 2, '(') + "x" + std::string(kMiB / 2, ')'));
+  Register("star product x*x*...", Repeated("x*", kMiB - 1) + "x");
+  Register("nested second brackets ((x)((x)...", Repeated("((x)", kMiB));
+  Register("nested second brackets (1)((1)(...", Repeated("(1)(", kMiB));
+  Register("nested second brackets (1)((1)(...1", Repeated("(1)(", kMiB - 1) + "1");
+  Register("nested second brackets (x)(x)((x)(x)(...x", Repeated("(x)(x)(", kMiB - 1) + "x");
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
