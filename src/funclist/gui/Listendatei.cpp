@@ -5,14 +5,41 @@
 #include "app/HauptF.h"
 #include "funclist/core/Funktionsliste.h"
 #include "funclist/core/Listenbefehle.h"
+#include "funclist/core/Listendateilesen.h"
 
 namespace {
 
-// A list file of the program holds one line of function texts; anything larger is not one.
-constexpr qint64 kGroessteDatei = qint64{1} << 20;
-
 QString Dateiname(const std::filesystem::path& pfad) {
   return QFile::decodeName(pfad.c_str());
+}
+
+// What the user is told when a chosen file is not loaded; the path is named, since a file dialog
+// makes it easy to pick the wrong one.
+std::string Ablehnung(Funktionsliste::Befund befund, const std::filesystem::path& pfad) {
+  using Funktionsliste::Befund;
+  const std::string datei = "„" + Dateiname(pfad).toStdString() + "“ ist keine Funktionsliste";
+  const std::string bleibt = ". Die Funktionsliste bleibt unverändert.";
+  switch (befund) {
+    case Befund::Ordner:
+      return datei + ", sondern ein Ordner" + bleibt;
+    case Befund::Pipe:
+      return datei + ", sondern eine benannte Pipe" + bleibt;
+    case Befund::Geraet:
+      return datei + ", sondern ein Gerät" + bleibt;
+    case Befund::Socket:
+      return datei + ", sondern ein Socket" + bleibt;
+    case Befund::Sonderdatei:
+      return datei + ", sondern eine Sonderdatei" + bleibt;
+    case Befund::KeinText:
+      return datei + ", denn die Datei ist kein reiner Text in UTF-8" + bleibt;
+    case Befund::ZuGross:
+      return "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht "
+             "geladen.";
+    case Befund::NichtLesbar:
+    case Befund::Gelesen:
+      break;
+  }
+  return "Die Datei konnte nicht gelesen werden.";
 }
 
 }  // namespace
@@ -34,32 +61,14 @@ void HauptF::RSpeichern() {
         "bleibt unverändert.");
 }
 
-// Nothing is offered to the list before the whole file has been read.
+// Nothing is offered to the list before the whole file has been read and found to be a list.
 void HauptF::RLaden() {
   const auto quelle = Services().GetOpenFolderItem("");
   if (!quelle) return;
-  QFile datei(Dateiname(*quelle));
-  if (!datei.open(QIODevice::ReadOnly)) {
-    MsgBox("Die Datei konnte nicht gelesen werden.");
+  const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(*quelle);
+  if (gelesen.befund != Funktionsliste::Befund::Gelesen) {
+    MsgBox(Ablehnung(gelesen.befund, *quelle));
     return;
   }
-  // Read one byte beyond the limit, so that a file whose size the system does not tell (a device,
-  // a pipe) is measured as well.
-  const QByteArray inhalt = datei.read(kGroessteDatei + 1);
-  if (datei.error() != QFileDevice::NoError) {
-    MsgBox("Die Datei konnte nicht gelesen werden.");
-    return;
-  }
-  if (inhalt.size() > kGroessteDatei) {
-    MsgBox(
-        "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.");
-    return;
-  }
-  // Entries are UTF-8 like every text of the window; bytes that are none become replacement
-  // characters.
-  std::vector<std::string> stuecke =
-      Funktionsliste::Eintraege(std::string_view(inhalt.constData(), inhalt.size()));
-  for (std::string& s : stuecke)
-    s = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toStdString();
-  Funktionsliste::EintraegeAnfuegen(RListe, stuecke);
+  Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt));
 }
