@@ -13,33 +13,40 @@ QString Dateiname(const std::filesystem::path& pfad) {
   return QFile::decodeName(pfad.c_str());
 }
 
-// What the user is told when a chosen file is not loaded; the path is named, since a file dialog
-// makes it easy to pick the wrong one.
-std::string Ablehnung(Funktionsliste::Befund befund, const std::filesystem::path& pfad) {
-  using Funktionsliste::Befund;
-  const std::string datei = "„" + Dateiname(pfad).toStdString() + "“ ist keine Funktionsliste";
-  const std::string bleibt = ". Die Funktionsliste bleibt unverändert.";
+using Funktionsliste::Befund;
+
+// Why a file that was looked at or read is no list file; empty for the other refusals.
+std::string Grund(Befund befund) {
   switch (befund) {
     case Befund::Ordner:
-      return datei + ", sondern ein Ordner" + bleibt;
+      return "sondern ein Ordner";
     case Befund::Pipe:
-      return datei + ", sondern eine benannte Pipe" + bleibt;
+      return "sondern eine benannte Pipe";
     case Befund::Geraet:
-      return datei + ", sondern ein Gerät" + bleibt;
+      return "sondern ein Gerät";
     case Befund::Socket:
-      return datei + ", sondern ein Socket" + bleibt;
+      return "sondern ein Socket";
     case Befund::Sonderdatei:
-      return datei + ", sondern eine Sonderdatei" + bleibt;
+      return "sondern eine Sonderdatei";
     case Befund::KeinText:
-      return datei + ", denn die Datei ist kein reiner Text in UTF-8" + bleibt;
+      return "denn die Datei ist kein reiner Text in UTF-8";
     case Befund::ZuGross:
-      return "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht "
-             "geladen.";
     case Befund::NichtLesbar:
     case Befund::Gelesen:
       break;
   }
-  return "Die Datei konnte nicht gelesen werden.";
+  return {};
+}
+
+// What the user is told when a chosen file is not loaded; a file that is no list is named, since
+// a file dialog makes it easy to pick the wrong one.
+std::string Ablehnung(Befund befund, const std::filesystem::path& pfad) {
+  if (befund == Befund::ZuGross)
+    return "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.";
+  const std::string grund = Grund(befund);
+  if (grund.empty()) return "Die Datei konnte nicht gelesen werden.";
+  return "„" + Dateiname(pfad).toStdString() + "“ ist keine Funktionsliste, " + grund +
+         ". Die Funktionsliste bleibt unverändert.";
 }
 
 }  // namespace
@@ -66,7 +73,7 @@ void HauptF::RLaden() {
   const auto quelle = Services().GetOpenFolderItem("");
   if (!quelle) return;
   const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(*quelle);
-  if (gelesen.befund != Funktionsliste::Befund::Gelesen) {
+  if (gelesen.befund != Befund::Gelesen) {
     MsgBox(Ablehnung(gelesen.befund, *quelle));
     return;
   }
