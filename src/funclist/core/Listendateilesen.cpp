@@ -63,8 +63,8 @@ Ladeergebnis ListendateiLesen(const std::filesystem::path& pfad) {
   }
   if (gelesen > kGroessteDatei) return {Befund::ZuGross, {}};
   inhalt.resize(gelesen);
-  // Every text the program writes into a list file passes this test, so a saved list always
-  // loads; a binary file fails it within its first bytes.
+  // Every text the program writes into a list file passes this test, so no saved list is taken
+  // for a binary file; a binary file fails it within its first bytes.
   if (!text::IsPlainText(inhalt)) return {Befund::KeinText, {}};
   return {Befund::Gelesen, std::move(inhalt)};
 }
