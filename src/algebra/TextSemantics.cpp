@@ -199,4 +199,47 @@ std::string Mid(std::string_view s, std::size_t p, std::size_t n) {
   return p > s.size() ? std::string() : std::string(s.substr(p - 1, n));
 }
 
+bool IsPlainText(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    if (lead < 0x80) {
+      if ((lead < 0x20 && lead != '\t' && lead != '\n' && lead != '\r') || lead == 0x7F)
+        return false;
+      ++i;
+      continue;
+    }
+    // The lead byte tells how many continuation bytes follow and so the smallest code point that
+    // needs that many; anything below it is an overlong form.
+    std::size_t follow = 0;
+    char32_t smallest = 0;
+    char32_t c = 0;
+    if ((lead & 0xE0) == 0xC0) {
+      follow = 1;
+      smallest = 0x80;
+      c = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      follow = 2;
+      smallest = 0x800;
+      c = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+      follow = 3;
+      smallest = 0x10000;
+      c = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (s.size() - i <= follow) return false;
+    for (std::size_t k = 1; k <= follow; ++k) {
+      const auto next = static_cast<unsigned char>(s[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    if (c <= 0x9F) return false;  // the C1 controls, the only ones beyond ASCII
+    i += follow + 1;
+  }
+  return true;
+}
+
 }  // namespace text

@@ -50,4 +50,10 @@ inline std::string Chr(int code) {
   return std::string(1, static_cast<char>(code));
 }
 
+// Whether s is a text as the program writes its texts: valid UTF-8 (every character in its
+// shortest form, no surrogate, nothing above U+10FFFF) holding no control character other than
+// the tab and the line-end codes 10 and 13. Control characters are those of Unicode: codes 0 to
+// 31, 127, and U+0080 to U+009F, which a text decoded with the wrong code page is full of.
+bool IsPlainText(std::string_view s);
+
 }  // namespace text

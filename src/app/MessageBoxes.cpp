@@ -36,6 +36,45 @@ QString DisplayText(const std::string& text) {
   return shown;
 }
 
+// A plain-text view lays out a whole paragraph as soon as a part of it is in sight, in a time that
+// grows with the square of its length (a line of 1 MiB took half a minute), and every paragraph
+// costs on its own as well (166,000 of them took half a second). The view therefore gets the
+// text in paragraphs of at most kParagraphLines lines and kParagraph characters: short lines go
+// together, joined by line separators, which show as line breaks; a longer line is cut at its
+// last blank before the bound, or at the bound where it has none.
+constexpr qsizetype kParagraph = 4096;
+constexpr int kParagraphLines = 32;
+
+QString InParagraphs(const QString& shown) {
+  QString paragraphs;
+  paragraphs.reserve(shown.size() + shown.size() / kParagraph + 1);
+  qsizetype length = 0;
+  int lines = 0;
+  const auto append = [&](QStringView line) {
+    if (lines == kParagraphLines || (lines > 0 && length + 1 + line.size() > kParagraph)) {
+      paragraphs += QLatin1Char('\n');
+      length = 0;
+      lines = 0;
+    } else if (lines > 0) {
+      paragraphs += QChar(QChar::LineSeparator);
+      ++length;
+    }
+    paragraphs += line;
+    length += line.size();
+    ++lines;
+  };
+  for (QStringView line : QStringView(shown).split(QLatin1Char('\n'))) {
+    while (line.size() > kParagraph) {
+      qsizetype cut = line.left(kParagraph).lastIndexOf(QLatin1Char(' ')) + 1;
+      if (cut == 0) cut = line[kParagraph - 1].isHighSurrogate() ? kParagraph - 1 : kParagraph;
+      append(line.left(cut));
+      line = line.mid(cut);
+    }
+    append(line);
+  }
+  return paragraphs;
+}
+
 QRect AvailableScreen(const QWidget* parent) {
   const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
   return screen->availableGeometry();
@@ -62,16 +101,28 @@ ScrollingMessageBox::ScrollingMessageBox(const std::string& text, QWidget* paren
     : QDialog(parent) {
   const QString shown = DisplayText(text);
   const QRect screen = AvailableScreen(parent);
+  // Two thirds of the screen leave room for the frame and the buttons below the text.
   const int maxWidth = screen.width() * 2 / 3;
   const int maxHeight = screen.height() * 2 / 3;
 
+  // Measured only when short: a label lays out and measures its whole text before it shows.
+  const QSize textSize =
+      shown.size() > kLongText
+          ? QSize()
+          : fontMetrics()
+                .boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, shown)
+                .size();
+
   auto* layout = new QVBoxLayout(this);
-  if (shown.size() > kLongText) {
-    // Measured whole, a text this long takes seconds; it fills the largest box anyway.
+  // A label wraps only at blanks, so a word wider than the box would make the box as wide as the
+  // word; the plain-text view wraps it anywhere.
+  if (shown.size() > kLongText || textSize.width() > maxWidth) {
     longText_ = new QPlainTextEdit;
-    longText_->setPlainText(shown);
+    longText_->setPlainText(InParagraphs(shown));
     longText_->setReadOnly(true);
     longText_->setFrameShape(QFrame::NoFrame);
+    longText_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    longText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     longText_->setMinimumSize(maxWidth, maxHeight);
     layout->addWidget(longText_);
   } else {
@@ -89,15 +140,11 @@ ScrollingMessageBox::ScrollingMessageBox(const std::string& text, QWidget* paren
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(scroll_);
 
-    const QSize textSize =
-        label_->fontMetrics()
-            .boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, shown)
-            .size();
     const int scrollBar =
         textSize.height() > maxHeight ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
     // The slack keeps the label from wrapping one word earlier than the measurement did.
     const int slack = label_->fontMetrics().averageCharWidth();
-    scroll_->setMinimumSize(textSize.width() + scrollBar + slack,
+    scroll_->setMinimumSize(std::min(textSize.width() + scrollBar + slack, maxWidth),
                             std::min(textSize.height(), maxHeight));
   }
 

@@ -10,21 +10,24 @@ class QPlainTextEdit;
 class QScrollArea;
 
 // The box of MsgBox: its text and an OK button. A long text (the function list, the reduction
-// report) scrolls inside a box no larger than two thirds of the screen.
+// report) scrolls and a long line wraps inside a box no larger than two thirds of the screen, so
+// the button is always in sight.
 class ScrollingMessageBox : public QDialog {
   Q_OBJECT
 
  public:
   // Longer texts (in UTF-16 units, as shown) go into a plain-text view, which lays out only the
-  // lines in sight; a label lays out and measures its whole text before it shows.
+  // lines in sight; a label lays out and measures its whole text before it shows. A text with
+  // a word wider than the box goes there as well, since only the view wraps inside a word.
   static constexpr qsizetype kLongText = 16 * 1024;
 
   ScrollingMessageBox(const std::string& text, QWidget* parent);
 
-  // A text up to kLongText: a label in a scroll area. Both throw std::logic_error otherwise.
+  // A text up to kLongText whose words fit the box: a label in a scroll area. Both throw
+  // std::logic_error otherwise.
   QLabel& TextLabel() const;
   QScrollArea& ScrollArea() const;
-  // A longer text. Throws std::logic_error for a short one.
+  // Any other text. Throws std::logic_error for one in a label.
   QPlainTextEdit& LongTextView() const;
 
  private:

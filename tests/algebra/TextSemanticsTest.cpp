@@ -140,4 +140,38 @@ TEST(TextSemantics, StringFunctionsAreOneBased) {
   EXPECT_EQ(text::Chr(94), "^");
 }
 
+TEST(TextSemantics, PlainTextIsValidUtf8WithoutControlCharacters) {
+  using namespace std::string_literals;
+  struct Case {
+    const char* why;
+    std::string s;
+    bool plain;
+  };
+  const Case cases[] = {
+      {"the empty text", "", true},
+      {"a saved list", "$x   / (1  + x  )$3   / 1  \n", true},
+      {"tabs and both line ends", "a\tb\r\nc\n\rd\r", true},
+      {"two-, three- and four-byte characters", "Größe €\xF0\x9F\x99\x82", true},
+      {"a byte order mark and the replacement character", "\xEF\xBB\xBF$\xEF\xBF\xBD", true},
+      {"the highest code point", "\xF4\x8F\xBF\xBF", true},
+      {"NUL", "$x\0y"s, false},
+      {"another C0 control", "$x\x01", false},
+      {"the form feed of the reduction report", "\fx\f", false},
+      {"DEL", "x\x7F", false},
+      {"a C1 control, U+0085", "x\xC2\x85", false},
+      {"the first character after the C1 controls", "\xC2\xA0", true},
+      {"a Latin-1 byte", "Ma\xDF", false},
+      {"a lone continuation byte", "\x80", false},
+      {"an overlong two-byte form of /", "\xC0\xAF", false},
+      {"an overlong three-byte form", "\xE0\x80\xAF", false},
+      {"an overlong four-byte form", "\xF0\x80\x80\xAF", false},
+      {"a surrogate", "\xED\xA0\x80", false},
+      {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+      {"a lead byte of five", "\xF8\x88\x80\x80\x80", false},
+      {"cut off at the end", "x\xE2\x82", false},
+      {"a lead byte followed by ASCII", "\xE2x\xAC", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(text::IsPlainText(c.s), c.plain) << c.why;
+}
+
 }  // namespace

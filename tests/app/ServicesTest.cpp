@@ -1,7 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -10,13 +12,15 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "OpenedWindowTest.h"
 #include "ScriptedServices.h"
 #include "app/MessageBoxes.h"
 #include "app/QtServices.h"
@@ -32,6 +36,46 @@ MessageDialog QuitDialog() {
   d.Message = "Beenden";
   d.Explanation = "Beim Beenden gehen alle nicht gespeicherten Funktionen verloren";
   return d;
+}
+
+// Runs show, which opens a modal box of the real services, checks the box once it is shown and
+// painted, and closes it.
+void WhileShown(const std::function<void()>& show, const std::function<void(QDialog&)>& check) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      ADD_FAILURE() << "no modal box";
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QDialog*>(w)) d->done(QDialog::Rejected);
+      return;
+    }
+    seen = true;
+    check(*box);
+    box->done(QDialog::Rejected);
+  });
+  show();
+  EXPECT_TRUE(seen);
+}
+
+// The box inside the screen's available area, every button of it shown inside the box; the
+// box's picture goes to the screenshots, for a look.
+void ExpectInsideTheScreen(QWidget& box, const std::string& name) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect frame = box.frameGeometry();
+  EXPECT_LE(frame.width(), screen.width()) << name;
+  EXPECT_LE(frame.height(), screen.height()) << name;
+  EXPECT_TRUE(screen.contains(frame)) << name;
+  const auto buttons = box.findChildren<QAbstractButton*>();
+  EXPECT_FALSE(buttons.isEmpty()) << name;
+  for (const QAbstractButton* b : buttons) {
+    const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+    EXPECT_TRUE(b->isVisible()) << name << ": " << b->text().toStdString();
+    EXPECT_TRUE(frame.contains(r) && screen.contains(r)) << name << ": " << b->text().toStdString();
+  }
+  const QString path = QStringLiteral(VARELTO_BOX_SCREENSHOTS "/%1.png").arg(name.c_str());
+  EXPECT_TRUE(QDir().mkpath(QStringLiteral(VARELTO_BOX_SCREENSHOTS)));
+  EXPECT_TRUE(box.grab().save(path)) << path.toStdString();
 }
 
 TEST(QtMessageDialogTest, ShowsTheTextsAndTheVisibleButtonsInGerman) {
@@ -114,28 +158,127 @@ TEST(ScrollingMessageBoxTest, AHugeFunctionListShowsInAPlainTextView) {
   std::vector<std::string> liste = {"0 / 1  "};
   for (int i = 1; i < 166000; ++i) liste.push_back(std::to_string(i) + "x");
   const std::string text = Funktionsliste::Anzeigetext(liste);
-  bool seen = false;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<ScrollingMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      ADD_FAILURE() << "no message box";
-      for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-      return;
-    }
-    seen = true;
-    EXPECT_THROW(box->TextLabel(), std::logic_error) << "no label that measures the text";
-    const QPlainTextEdit& view = box->LongTextView();
-    EXPECT_TRUE(view.isReadOnly());
-    EXPECT_EQ(view.document()->blockCount(), 166001) << "the heading and one line per entry";
-    EXPECT_EQ(view.document()->findBlockByNumber(1).text(), QStringLiteral("0 / 1  "));
-    EXPECT_EQ(view.document()->lastBlock().text(), QStringLiteral("165999x"));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_LE(box->frameGeometry().height(), screen.height());
-    box->accept();
-  });
-  QtServices().MsgBox(text);
-  EXPECT_TRUE(seen);
+  WhileShown([&] { QtServices().MsgBox(text); },
+             [](QDialog& shown) {
+               auto& box = dynamic_cast<ScrollingMessageBox&>(shown);
+               EXPECT_THROW(box.TextLabel(), std::logic_error) << "no label that measures the text";
+               const QPlainTextEdit& view = box.LongTextView();
+               EXPECT_TRUE(view.isReadOnly());
+               const QStringList zeilen = view.document()->toPlainText().split(QLatin1Char('\n'));
+               EXPECT_EQ(zeilen.size(), 166001) << "the heading and one line per entry";
+               EXPECT_EQ(zeilen.value(1), QStringLiteral("0 / 1  "));
+               EXPECT_EQ(zeilen.value(166000), QStringLiteral("165999x"));
+               const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+               EXPECT_LE(box.frameGeometry().height(), screen.height());
+             });
+}
+
+// Every kind of text MsgBox is given, from one word to the largest list a file can bring: the
+// box stays inside the screen with its button in sight, a long text scrolls, a long line wraps,
+// and nothing of the text is lost on the way into the view.
+TEST(ScrollingMessageBoxTest, EveryTextStaysInsideTheScreenWrappedWithItsButtonInSight) {
+  const auto liste = [](std::vector<std::string> eintraege) {
+    eintraege.insert(eintraege.begin(), "0 / 1  ");
+    return Funktionsliste::Anzeigetext(eintraege);
+  };
+  std::vector<std::string> viele;
+  for (int i = 1; i < 166000; ++i) viele.push_back(std::to_string(i) + "x");
+  std::string report;
+  for (int i = 0; i < 300; ++i) report += "\fDer Term " + std::to_string(i) + " wurde gekürzt.\f";
+  std::string woerter;
+  for (int i = 0; i < 600; ++i) woerter += "x^" + std::to_string(i) + " + ";
+  std::string emoji;
+  for (int i = 0; i < 9000; ++i) emoji += "\U0001F642";
+  std::string pfad;
+  for (int i = 0; i < 20; ++i) pfad += "/Verzeichnis_" + std::to_string(i) + "_ohne_Leerzeichen";
+  struct Case {
+    const char* name;
+    std::string text;
+    // Unset where it depends on the font whether the text fits the largest box.
+    std::optional<bool> scrolls;
+  };
+  const Case cases[] = {
+      {"short", "Zu viele Faktoren", false},
+      {"report", report, true},
+      {"entry-of-2000", liste({std::string(2000, 'x')}), std::nullopt},
+      {"entry-of-15000", liste({std::string(15000, 'x')}), true},
+      {"line-of-1MiB", liste({std::string((std::size_t{1} << 20) - 2, 'x')}), true},
+      {"entries-166000", liste(viele), true},
+      {"line-of-words", liste({woerter}), true},
+      {"line-of-emoji", liste({"a" + emoji}), true},
+      {"long-path", "„" + pfad + "“ ist keine Funktionsliste, sondern ein Ordner.", false},
+  };
+  for (const auto& c : cases) {
+    WhileShown([&] { QtServices().MsgBox(c.text); },
+               [&](QDialog& shown) {
+                 ExpectInsideTheScreen(shown, std::string("msgbox-") + c.name);
+                 auto& box = dynamic_cast<ScrollingMessageBox&>(shown);
+                 const QPlainTextEdit* view = box.findChild<QPlainTextEdit*>();
+                 const QAbstractScrollArea& area =
+                     view != nullptr ? static_cast<const QAbstractScrollArea&>(*view)
+                                     : box.ScrollArea();
+                 EXPECT_EQ(area.horizontalScrollBar()->maximum(), 0) << c.name << ": wraps";
+                 if (c.scrolls) {
+                   EXPECT_EQ(area.verticalScrollBar()->maximum() > 0, *c.scrolls) << c.name;
+                 }
+                 if (view == nullptr) {
+                   EXPECT_LE(box.TextLabel().width(), area.viewport()->width()) << c.name;
+                   return;
+                 }
+                 const auto ohneUmbrueche = [](QString t) {
+                   t.remove(QLatin1Char('\n')).remove(QLatin1Char('\r')).remove(QLatin1Char('\f'));
+                   return t;
+                 };
+                 const QString gezeigt = view->document()->toPlainText();
+                 for (const QString& zeile : gezeigt.split(QLatin1Char('\n')))
+                   ASSERT_TRUE(zeile.isValidUtf16()) << c.name << ": no character cut in two";
+                 const QString gegeben = QString::fromStdString(c.text);
+                 EXPECT_TRUE(ohneUmbrueche(gezeigt) == ohneUmbrueche(gegeben)) << c.name;
+               });
+  }
+}
+
+// Every dialog the window asks for, and its boxes of the Info text, the reduction report and the
+// list, as the real services show them over the active window: each inside the screen with all
+// its buttons in sight.
+using EveryBoxOfTheWindow = OpenedWindowTest;
+
+TEST_F(EveryBoxOfTheWindow, StaysInsideTheScreenWithItsButtonsInSight) {
+  ShowActive();
+  Analysiere("x^2-1", "x-1");
+  for (const char* item : {"    Speichern", "    Laden", "    Entleeren"}) {
+    services.AnswerDialog(PressedButton::CancelButton);
+    control<ComboBox>("RinglisteB").SetText(item);
+  }
+  services.AnswerDialog(PressedButton::CancelButton);
+  control<ComboBox>("KoeffRundenWahlB").SetText("    2 Dezimalen");
+  services.AnswerDialog(PressedButton::ActionButton);
+  services.ExpectMsgBox();
+  Druecke("KuerzReportB");
+  services.AnswerDialog(PressedButton::CancelButton);
+  Druecke("QuitB");
+  services.ExpectMsgBox();
+  Druecke("QuitB11");
+  services.ExpectMsgBox();
+  control<ComboBox>("RinglisteB").SetText("    Anzeigen");
+  services.AnswerDialog(PressedButton::CancelButton);
+  Druecke("gfB1");
+  services.VerifyAllAsked();
+  ASSERT_EQ(services.dialogs.size(), 7u) << "the list's five, the rounding's, the report's";
+  ASSERT_EQ(services.msgBoxTexts.size(), 3u) << "report, Info, list";
+
+  ASSERT_EQ(QApplication::activeWindow(), &window());
+  int n = 0;
+  for (const MessageDialog& d : services.dialogs) {
+    const std::string name = "dialog-" + std::to_string(++n);
+    WhileShown([&] { QtServices().ShowModal(d); },
+               [&](QDialog& box) { ExpectInsideTheScreen(box, name); });
+  }
+  for (const std::string& text : services.msgBoxTexts) {
+    const std::string name = "window-msgbox-" + std::to_string(++n);
+    WhileShown([&] { QtServices().MsgBox(text); },
+               [&](QDialog& box) { ExpectInsideTheScreen(box, name); });
+  }
 }
 
 TEST(ScriptedServicesTest, AnswersFromTheScriptAndRecordsEveryText) {

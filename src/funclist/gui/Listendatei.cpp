@@ -5,14 +5,48 @@
 #include "app/HauptF.h"
 #include "funclist/core/Funktionsliste.h"
 #include "funclist/core/Listenbefehle.h"
+#include "funclist/core/Listendateilesen.h"
 
 namespace {
 
-// A list file of the program holds one line of function texts; anything larger is not one.
-constexpr qint64 kGroessteDatei = qint64{1} << 20;
-
 QString Dateiname(const std::filesystem::path& pfad) {
   return QFile::decodeName(pfad.c_str());
+}
+
+using Funktionsliste::Befund;
+
+// Why a file that was looked at or read is no list file; empty for the other refusals.
+std::string Grund(Befund befund) {
+  switch (befund) {
+    case Befund::Ordner:
+      return "sondern ein Ordner";
+    case Befund::Pipe:
+      return "sondern eine benannte Pipe";
+    case Befund::Geraet:
+      return "sondern ein Gerät";
+    case Befund::Socket:
+      return "sondern ein Socket";
+    case Befund::Sonderdatei:
+      return "sondern eine Sonderdatei";
+    case Befund::KeinText:
+      return "denn die Datei ist kein reiner Text in UTF-8";
+    case Befund::ZuGross:
+    case Befund::NichtLesbar:
+    case Befund::Gelesen:
+      break;
+  }
+  return {};
+}
+
+// What the user is told when a chosen file is not loaded; a file that is no list is named, since
+// a file dialog makes it easy to pick the wrong one.
+std::string Ablehnung(Befund befund, const std::filesystem::path& pfad) {
+  if (befund == Befund::ZuGross)
+    return "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.";
+  const std::string grund = Grund(befund);
+  if (grund.empty()) return "Die Datei konnte nicht gelesen werden.";
+  return "„" + Dateiname(pfad).toStdString() + "“ ist keine Funktionsliste, " + grund +
+         ". Die Funktionsliste bleibt unverändert.";
 }
 
 }  // namespace
@@ -34,32 +68,14 @@ void HauptF::RSpeichern() {
         "bleibt unverändert.");
 }
 
-// Nothing is offered to the list before the whole file has been read.
+// Nothing is offered to the list before the whole file has been read and found to be a list.
 void HauptF::RLaden() {
   const auto quelle = Services().GetOpenFolderItem("");
   if (!quelle) return;
-  QFile datei(Dateiname(*quelle));
-  if (!datei.open(QIODevice::ReadOnly)) {
-    MsgBox("Die Datei konnte nicht gelesen werden.");
+  const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(*quelle);
+  if (gelesen.befund != Befund::Gelesen) {
+    MsgBox(Ablehnung(gelesen.befund, *quelle));
     return;
   }
-  // Read one byte beyond the limit, so that a file whose size the system does not tell (a device,
-  // a pipe) is measured as well.
-  const QByteArray inhalt = datei.read(kGroessteDatei + 1);
-  if (datei.error() != QFileDevice::NoError) {
-    MsgBox("Die Datei konnte nicht gelesen werden.");
-    return;
-  }
-  if (inhalt.size() > kGroessteDatei) {
-    MsgBox(
-        "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.");
-    return;
-  }
-  // Entries are UTF-8 like every text of the window; bytes that are none become replacement
-  // characters.
-  std::vector<std::string> stuecke =
-      Funktionsliste::Eintraege(std::string_view(inhalt.constData(), inhalt.size()));
-  for (std::string& s : stuecke)
-    s = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toStdString();
-  Funktionsliste::EintraegeAnfuegen(RListe, stuecke);
+  Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt));
 }

@@ -1,8 +1,19 @@
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QTemporaryDir>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "FunktionslisteFenster.h"
@@ -18,6 +29,44 @@ const std::string kNichtGespeichert =
 const std::string kNichtGelesen = "Die Datei konnte nicht gelesen werden.";
 const std::string kZuGross =
     "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.";
+
+// Opens the writing end of a pipe when a load has not returned after some seconds, so that a
+// load that waits on the pipe fails the test instead of hanging it.
+class PipenWaechter {
+ public:
+  explicit PipenWaechter(std::filesystem::path pipe)
+      : pipe_(std::move(pipe)), thread_([this] { Wache(); }) {}
+  PipenWaechter(const PipenWaechter&) = delete;
+  PipenWaechter& operator=(const PipenWaechter&) = delete;
+  ~PipenWaechter() { Zurueck(); }
+
+  // Whether the load returned on its own.
+  bool Zurueck() {
+    {
+      std::lock_guard lock(mutex_);
+      zurueck_ = true;
+    }
+    signal_.notify_one();
+    if (thread_.joinable()) thread_.join();
+    return !geoeffnet_;
+  }
+
+ private:
+  void Wache() {
+    std::unique_lock lock(mutex_);
+    if (signal_.wait_for(lock, std::chrono::seconds(10), [this] { return zurueck_; })) return;
+    geoeffnet_ = true;
+    const int fd = ::open(pipe_.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+  }
+
+  std::filesystem::path pipe_;
+  std::mutex mutex_;
+  std::condition_variable signal_;
+  bool zurueck_ = false;
+  bool geoeffnet_ = false;
+  std::thread thread_;
+};
 
 class Listendatei : public FunktionslisteFenster {
  protected:
@@ -95,9 +144,9 @@ TEST_F(Listendatei, LoadingAppendsThePiecesNotYetInTheList) {
       {"trailing blanks survive, line ends inside stay",
        "$b  \r\nc$d  \r\n\n",
        {kNullfunktion, "a", "b  \r\nc", "d  "}},
-      {"bytes that are no UTF-8 become replacement characters",
-       "$\xff/1\n",
-       {kNullfunktion, "a", "\xEF\xBF\xBD/1"}},
+      {"tabs and characters beyond ASCII are text",
+       "$b\tc$Größe €\n",
+       {kNullfunktion, "a", "b\tc", "Größe €"}},
   };
   for (const auto& c : cases) {
     window().RListe = {kNullfunktion, "a"};
@@ -126,13 +175,85 @@ TEST_F(Listendatei, OneMebibyteLoadsAndMoreIsRefused) {
 }
 
 TEST_F(Listendatei, AFileThatCannotBeReadIsSaidSoAndAddsNothing) {
-  std::filesystem::create_directory(Pfad("ordner"));
   const Liste vorher = window().RListe;
-  for (const auto& quelle : {Pfad("fehlt"), Pfad("ordner")}) {
-    Laden(quelle, true);
-    EXPECT_EQ(services.msgBoxTexts.back(), kNichtGelesen) << quelle;
-    EXPECT_EQ(window().RListe, vorher) << quelle;
+  Laden(Pfad("fehlt"), true);
+  EXPECT_EQ(services.msgBoxTexts, Liste{kNichtGelesen});
+  EXPECT_EQ(window().RListe, vorher);
+}
+
+// Only a regular file holding text is opened and read: a pipe would block the window for good, a
+// device would pour its bytes in, and a binary file would flood the list with garbage that only
+// "Entleeren" removes, together with the user's own entries.
+TEST_F(Listendatei, WhatIsNoListFileIsRefusedWholeNamingItsPath) {
+  ASSERT_EQ(::mkfifo(Pfad("pipe").c_str(), 0600), 0);
+  std::filesystem::create_directory(Pfad("ordner"));
+  {
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(s, 0);
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    const std::string pfad = Pfad("socket").string();
+    ASSERT_LT(pfad.size(), sizeof adresse.sun_path);
+    std::strncpy(adresse.sun_path, pfad.c_str(), sizeof adresse.sun_path - 1);
+    ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse), 0);
+    ::close(s);
   }
+  Schreibe(Pfad("nul"), std::string("$x\0y\n", 6));
+  Schreibe(Pfad("latin1"), "$Ma\xDF / 1\n");
+  Schreibe(Pfad("steuerzeichen"), "$a\f$b\n");
+  const std::filesystem::path binaer = VARELTO_TESTDATEN "/rauschen.png";
+  ASSERT_TRUE(std::filesystem::is_regular_file(binaer));
+
+  const std::string bleibt = ". Die Funktionsliste bleibt unverändert.";
+  const auto keine = [](const std::filesystem::path& p) {
+    return "„" + p.string() + "“ ist keine Funktionsliste";
+  };
+  const std::string keinText = ", denn die Datei ist kein reiner Text in UTF-8" + bleibt;
+  struct Case {
+    std::filesystem::path quelle;
+    std::string meldung;
+  };
+  const Case cases[] = {
+      {Pfad("pipe"), keine(Pfad("pipe")) + ", sondern eine benannte Pipe" + bleibt},
+      {Pfad("ordner"), keine(Pfad("ordner")) + ", sondern ein Ordner" + bleibt},
+      {"/dev/zero", keine("/dev/zero") + ", sondern ein Gerät" + bleibt},
+      {"/dev/urandom", keine("/dev/urandom") + ", sondern ein Gerät" + bleibt},
+      {Pfad("socket"), keine(Pfad("socket")) + ", sondern ein Socket" + bleibt},
+      {binaer, keine(binaer) + keinText},
+      {Pfad("nul"), keine(Pfad("nul")) + keinText},
+      {Pfad("latin1"), keine(Pfad("latin1")) + keinText},
+      {Pfad("steuerzeichen"), keine(Pfad("steuerzeichen")) + keinText},
+  };
+  const Liste vorher = {kNullfunktion, "x   / 1  ", "eigene"};
+  for (const auto& c : cases) {
+    window().RListe = vorher;
+    window().PZeiger = 2;
+    services.msgBoxTexts.clear();
+    PipenWaechter waechter(Pfad("pipe"));
+    Laden(c.quelle, true);
+    EXPECT_TRUE(waechter.Zurueck()) << c.quelle << ": the load waited on the pipe";
+    EXPECT_EQ(services.msgBoxTexts, Liste{c.meldung}) << c.quelle;
+    EXPECT_EQ(window().RListe, vorher) << c.quelle;
+    EXPECT_EQ(window().PZeiger, 2) << c.quelle;
+  }
+}
+
+// Every entry the list can hold is written so that the file loads back, those that a loaded file
+// brought along with tabs and line ends inside included.
+TEST_F(Listendatei, EveryListTheProgramSavesLoadsBack) {
+  Schreibe(Pfad("mehrzeilig"), "$a\tb$zwei\r\nZeilen$Größe / 1  \r\n");
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("mehrzeilig"));
+  window().fInRListeEinfuegen("");
+  Analysiere("(x-1)^2", "x^3+0.5");
+  const Liste gespeichert = window().RListe;
+  ASSERT_EQ(gespeichert.size(), 6u);
+
+  Speichern(Pfad("RDaten"));
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("RDaten"));
+  EXPECT_EQ(window().RListe, gespeichert);
+  EXPECT_TRUE(services.msgBoxTexts.empty());
 }
 
 TEST_F(Listendatei, AFailedSaveLeavesTheEarlierFileIntact) {

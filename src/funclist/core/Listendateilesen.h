@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+// Reading a file that the user chose in "Laden". Only a regular file that holds text is a list
+// file; anything else is refused whole, before a single entry reaches the list.
+namespace Funktionsliste {
+
+// A list file holds one line of function texts; anything larger is not one.
+inline constexpr std::size_t kGroessteDatei = std::size_t{1} << 20;
+
+enum class Befund {
+  Gelesen,
+  NichtLesbar,  // missing, not permitted, or failing while read
+  Ordner,
+  Pipe,
+  Geraet,
+  Socket,
+  Sonderdatei,  // any other kind of file that is not a regular one
+  ZuGross,
+  KeinText,
+};
+
+struct Ladeergebnis {
+  Befund befund = Befund::NichtLesbar;
+  // The whole file when it was read; empty otherwise.
+  std::string inhalt;
+};
+
+// Never blocks: a pipe or a device is refused before it is opened, and the file that is opened is
+// opened without waiting and checked once more.
+Ladeergebnis ListendateiLesen(const std::filesystem::path& pfad);
+
+}  // namespace Funktionsliste
