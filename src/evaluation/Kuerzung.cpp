@@ -138,6 +138,7 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report) {
     if (m > 0) linear.emplace_back(z, m);
   }
   if (nurLinear) {
+    if (linear.empty()) return k;
     g.Einsen();
     PolynomT faktor;
     faktor.Koeff[1] = 1;

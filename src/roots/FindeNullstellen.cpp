@@ -141,6 +141,9 @@ class RoundingNoise {
  public:
   RoundingNoise(const PolynomT& p, int d)
       : storage_(Magnitudes(p)), magnitudes_(storage_), factor_(4.0 * d * 0x1p-53) {}
+  // The scheme over the magnitudes points into storage_.
+  RoundingNoise(const RoundingNoise&) = delete;
+  RoundingNoise& operator=(const RoundingNoise&) = delete;
   bool Drowns(double x, double v) const {
     const double bound = factor_ * magnitudes_(std::abs(x));
     return std::abs(v) <= bound && std::isfinite(bound);
@@ -161,7 +164,7 @@ class RoundingNoise {
 // The final test over the bracket points of the last pass, whose values are known, and the
 // points that pass bisected, each a sure zero: P changes sign across its bracket above the noise.
 std::vector<double> FinalTest(const std::vector<double>& points, const std::vector<double>& values,
-                              std::vector<double>& found, const RoundingNoise& noise) {
+                              const std::vector<double>& found, const RoundingNoise& noise) {
   std::vector<double> kept;
   for (std::size_t i = 0; i < points.size(); ++i)
     if (Zahl::IstNull(values[i]) || noise.Drowns(points[i], values[i])) kept.push_back(points[i]);
