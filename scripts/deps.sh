@@ -13,5 +13,5 @@ varelto_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-VARELTO_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
+VARELTO_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libflint-dev
   qt6-base-dev qt6-translations-l10n fonts-liberation2 xvfb xauth)

@@ -10,7 +10,7 @@ namespace {
 constexpr int kN = PolynomT::kMaxGrad + 1;
 }
 
-void RationalT::InNKuerzen() {
+std::int64_t RationalT::InNKuerzen() {
   RationalT t;
   t.KopieVon(*this);
   t.Zl.Runden(10);
@@ -24,7 +24,7 @@ void RationalT::InNKuerzen() {
       a = Zahl::ggT(a, text::ToInt64(t.Nn.Koeff[k]));
     }
   }
-  if (a <= 1) return;
+  if (a <= 1) return 1;
   const double factor = static_cast<double>(a);
   const int gz = t.Zl.grad();
   for (int k = 0; k <= gz; ++k) Zl.Koeff[k] = Zl.Koeff[k] / factor;
@@ -34,20 +34,21 @@ void RationalT::InNKuerzen() {
   kontext.Report += text::Chr(12) + "Der Term " + Term2string() + " wurde mit " + text::Str(a) +
                     " gekürzt." + text::Chr(12);
   kontext.SetKuerzReportBVisible(true);
+  return a;
 }
 
-void RationalT::Kuerzen(std::string& report) {
-  if (!(Zl.IstGanzzahlig() && Nn.IstGanzzahlig())) return;
+std::int64_t RationalT::Kuerzen(std::string& report) {
+  if (!(Zl.IstGanzzahlig() && Nn.IstGanzzahlig())) return 1;
   std::int64_t c = 0;
   for (int i = 0; i < kN; ++i)
     c = text::ToInt64(
         std::max({static_cast<double>(c), std::abs(Zl.Koeff[i]), std::abs(Nn.Koeff[i])}));
-  if (c <= 1) return;
+  if (c <= 1) return 1;
   for (int i = 0; i < kN; ++i) {
     c = Zahl::ggT(c, text::ToInt64(std::abs(Zl.Koeff[i])));
     c = Zahl::ggT(c, text::ToInt64(std::abs(Nn.Koeff[i])));
   }
-  if (c <= 1) return;
+  if (c <= 1) return 1;
   report += text::Chr(12) + "Der Funktionsterm " + Term2string() + " wurde durch Kürzen mit " +
             text::Str(c) + " vereinfacht";
   CoreContext::Instanz().SetKuerzReportBVisible(true);
@@ -56,4 +57,5 @@ void RationalT::Kuerzen(std::string& report) {
     Zl.Koeff[i] = Zl.Koeff[i] / factor;
     Nn.Koeff[i] = Nn.Koeff[i] / factor;
   }
+  return c;
 }

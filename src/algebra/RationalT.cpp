@@ -60,12 +60,14 @@ void RationalT::KopieVon(const RationalT& f) {
   Zl.KopieVon(f.Zl);
   Nn.KopieVon(f.Nn);
   Np = f.Np;
+  exakt = f.exakt;
 }
 
 void RationalT::Switch(RationalT& f) {
   f.Zl.switch_(Zl);
   f.Nn.switch_(Nn);
   std::swap(Np, f.Np);
+  exakt.swap(f.exakt);
 }
 
 void RationalT::Nullen() {

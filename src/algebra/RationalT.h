@@ -1,9 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "algebra/PolynomT.h"
+
+namespace exact {
+class Function;
+}
 
 // f(x) = Zl(x) / Nn(x)^Np. The two polynomials belong to the object for its whole life; the
 // operations change their coefficients, never the objects. Not copyable, like PolynomT.
@@ -16,6 +21,9 @@ class RationalT {
   double xmax = 0;
   double ymin = 0;
   double ymax = 0;
+  // The exact terms f was read from, where they are known; they describe f only while its
+  // Doubles are the ones they were made for (exact::Function::Describes).
+  std::shared_ptr<const exact::Function> exakt;
 
   RationalT() = default;
   RationalT(const RationalT&) = delete;
@@ -31,8 +39,9 @@ class RationalT {
   void Nullen();
   void EckenErmitteln();
   void Differenz(const RationalT& f, const RationalT& g);
-  void Kuerzen(std::string& report);
-  void InNKuerzen();
+  // Both return the whole number numerator and denominator were divided by, 1 for none.
+  std::int64_t Kuerzen(std::string& report);
+  std::int64_t InNKuerzen();
 
   bool AllFinite() const;
 };

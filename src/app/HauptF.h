@@ -234,6 +234,13 @@ class HauptF : public QMainWindow, public CoreContext {
   // then the denominator field its denominator's. D's exponent is not written; each write fires
   // the field's change handler before the next one.
   void InTermfelderSchreiben(const RationalT& D);
+  // The exact terms behind the texts InTermfelderSchreiben wrote last, where D carried them: a
+  // term text keeps 14 decimals, the exact term every one, so an unchanged field is read as it.
+  struct ExakteTermfelder {
+    std::shared_ptr<const exact::Function> funktion;
+    std::string zaehlerText;
+    std::string nennerText;
+  } termfelderExakt;
 
   // List commands, the list file, the register buttons and the coefficient rounding.
   void RNextB1_Action(PushButton& button);

@@ -2,6 +2,7 @@
 
 #include "app/HauptF.h"
 #include "evaluation/Ergebnisse.h"
+#include "evaluation/ExakteTerme.h"
 #include "evaluation/Kuerzung.h"
 #include "parser/ParseChain.h"
 
@@ -35,6 +36,8 @@ bool HauptF::Funktionsauswertung() {
   // new numerator over the old denominator.
   PolynomT zaehler;
   PolynomT nenner;
+  const std::string zaehlerText = EingF().Text();
+  const std::string nennerText = EingF2().Text();
   if (!TermLesen(EingF(), zaehler, false) || !TermLesen(EingF2(), nenner, true)) {
     KPAnzahl = 0;
     links = 1;
@@ -47,8 +50,17 @@ bool HauptF::Funktionsauswertung() {
   RRR.Zl.KopieVon(zaehler);
   RRR.Nn.KopieVon(nenner);
   RRR.Np = 1;
+  const auto& geschrieben = termfelderExakt;
+  const bool unveraendert = geschrieben.funktion && zaehlerText == geschrieben.zaehlerText &&
+                            nennerText == geschrieben.nennerText;
+  Auswertung::ExakteTerme exakt{
+      Auswertung::ExaktGelesen(zaehlerText, zaehler,
+                               unveraendert ? &geschrieben.funktion->Numerator() : nullptr),
+      Auswertung::ExaktGelesen(nennerText, nenner,
+                               unveraendert ? &geschrieben.funktion->Denominator() : nullptr)};
 
-  const Auswertung::Kuerzung kuerzung = Auswertung::KuerzeGemeinsamenFaktor(RRR, Report);
+  const Auswertung::Kuerzung kuerzung = Auswertung::KuerzeGemeinsamenFaktor(RRR, Report, exakt);
+  RRR.exakt = exakt.Fuer(RRR);
   if (kuerzung.gekuerzt) {
     fInRListeEinfuegen(kuerzung.funktionVorher);
     InTermfelderSchreiben(RRR);
@@ -56,7 +68,8 @@ bool HauptF::Funktionsauswertung() {
   if (Auswertung::GradsummeZuGross(RRR)) {
     MsgBox("Die Gradsumme von Zähler und Nenner ist zu groß");
   } else {
-    RRR.Kuerzen(Report);
+    exakt.Teilen(RRR.Kuerzen(Report));
+    RRR.exakt = exakt.Fuer(RRR);
     InTermfelderSchreiben(RRR);
   }
 

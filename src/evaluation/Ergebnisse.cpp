@@ -2,6 +2,9 @@
 
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
+#include "exact/Function.h"
+#include "roots/ExakteNullstellen.h"
+#include "roots/Faktorform.h"
 #include "roots/KritischePunkte.h"
 #include "roots/Nullstellen.h"
 
@@ -39,16 +42,26 @@ Ergebnistexte Analysiere(RationalT& f, ZeroSet& KPMenge, PolynomT& Asymptote, Po
 
   ZeroSet nullstellen;
   ZeroSet luecken;
-  Analyse::FindeNullstellen(f.Zl, nullstellen);
-  Analyse::FindeNullstellen(f.Nn, luecken);
+  if (f.exakt && f.exakt->Describes(f)) {
+    // The numerator of f in lowest terms vanishes exactly at the zeros of f.
+    const exact::Function& x = *f.exakt;
+    Analyse::Nullstellen(x.DerivativeFactors(0), nullstellen);
+    Analyse::Nullstellen(x.TermFactors(1), luecken);
+    e.zaehlerForm = Analyse::Faktorform(f.Zl, x.Numerator(), x.TermFactors(0));
+    e.nennerForm = Analyse::Faktorform(f.Nn, x.Denominator(), x.TermFactors(1));
+  } else {
+    Analyse::FindeNullstellen(f.Zl, nullstellen);
+    Analyse::FindeNullstellen(f.Nn, luecken);
+    nullstellen = OhneLuecken(nullstellen, luecken);
+    e.zaehlerForm = f.Zl.Faktorform();
+    e.nennerForm = f.Nn.Faktorform();
+  }
   Analyse::FindeKP(f, KPMenge);
-  e.zaehlerForm = f.Zl.Faktorform();
-  e.nennerForm = f.Nn.Faktorform();
   if (gradZaehler == 0) {
     e.nullstellen =
         "Die Funktion mit konstantem Zähler " + text::Str(f.Zl.Koeff[0]) + " hat keine Nullstellen";
   } else {
-    e.nullstellen = Zahl::Zahlfeldausgabe2(OhneLuecken(nullstellen, luecken));
+    e.nullstellen = Zahl::Zahlfeldausgabe2(nullstellen);
   }
   if (f.Nn.grad() > 0) {
     e.luecken = Zahl::Zahlfeldausgabe2(luecken);

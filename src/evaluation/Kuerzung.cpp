@@ -7,6 +7,8 @@
 #include "algebra/CoreContext.h"
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
+#include "exact/SquareFree.h"
+#include "roots/ExakteNullstellen.h"
 #include "roots/Nullstellen.h"
 
 namespace Auswertung {
@@ -102,12 +104,59 @@ void Teile(PolynomT& p, const std::vector<std::pair<double, int>>& linear, const
   AufDezimalen(p, k);
 }
 
+void Melden(Kuerzung& k, const RationalT& f, std::string& report, const PolynomT& g,
+            const ZeroSet& nullstellenG) {
+  CoreContext::Instanz().SetKuerzReportBVisible(true);
+  k.gekuerzt = true;
+  k.funktionVorher = f.Term2string();
+  report +=
+      text::Chr(12) + "Der Funktionsterm " + k.funktionVorher + " wurde mit  " + g.Term2String();
+  if (nullstellenG.count() > 0)
+    report += " mit Nullstelle(n) " + Zahl::Zahlfeldausgabe(nullstellenG);
+  report += " gekürzt.";
+}
+
+void HebbareMelden(const Kuerzung& k, std::string& report) {
+  if (k.hebbareLuecken.count() > 0)
+    report += text::Chr(12) + "Dadurch wurde die Funktion bei " +
+              Zahl::Zahlfeldausgabe(k.hebbareLuecken) + " stetig ergänzt.";
+}
+
+// The removable gaps are the zeros of the common factor that the reduced denominator does not
+// share.
+Kuerzung ExaktKuerzen(RationalT& f, std::string& report, ExakteTerme& exakt,
+                      const exact::Polynomial& G) {
+  Kuerzung k;
+  PolynomT g;
+  G.RoundInto(g);
+  ZeroSet nullstellenG;
+  Analyse::Nullstellen(exact::SquareFree(G), nullstellenG);
+  Melden(k, f, report, g, nullstellenG);
+  exakt.zaehler = exakt.zaehler->ExactQuotient(G);
+  exakt.nenner = exakt.nenner->ExactQuotient(G);
+  if (!exakt.zaehler->RoundInto(f.Zl) || !exakt.nenner->RoundInto(f.Nn)) {
+    // Beyond the Double range the quotients stay as division of the Doubles gives them.
+    PolynomT rest;
+    f.Zl.PDurch(g, f.Zl, rest);
+    f.Nn.PDurch(g, f.Nn, rest);
+    exakt.Vergessen();
+    return k;
+  }
+  Analyse::Nullstellen(exact::SquareFree(G.WithoutFactorsOf(*exakt.nenner)), k.hebbareLuecken);
+  HebbareMelden(k, report);
+  return k;
+}
+
 }  // namespace
 
-Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report) {
+Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme& exakt) {
   Kuerzung k;
   if (f.Zl.grad() * f.Nn.grad() <= 1) return k;
-  f.InNKuerzen();
+  exakt.Teilen(f.InNKuerzen());
+  if (exakt.Bekannt()) {
+    const exact::Polynomial G = exact::Polynomial::Gcd(*exakt.zaehler, *exakt.nenner);
+    if (!G.IsConstant()) return ExaktKuerzen(f, report, exakt, G);
+  }
   PolynomT g;
   g.ggT(f.Zl, f.Nn);
   ZeroSet nullstellenG;
@@ -151,15 +200,9 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report) {
     Normiere(rest);
   }
 
-  CoreContext::Instanz().SetKuerzReportBVisible(true);
-  k.gekuerzt = true;
-  k.funktionVorher = f.Term2string();
-  report +=
-      text::Chr(12) + "Der Funktionsterm " + k.funktionVorher + " wurde mit  " + g.Term2String();
-  if (nullstellenG.count() > 0)
-    report += " mit Nullstelle(n) " + Zahl::Zahlfeldausgabe(nullstellenG);
-  report += " gekürzt.";
-
+  Melden(k, f, report, g, nullstellenG);
+  // A factor that only the relative test finds is no exact one of the terms as read.
+  exakt.Vergessen();
   Teile(f.Zl, linear, rest);
   Teile(f.Nn, linear, rest);
 
@@ -167,9 +210,7 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report) {
     const double z = nullstellenG[i];
     if (!Zahl::IstNull(f.Nn.FWert(z))) k.hebbareLuecken.append(z);
   }
-  if (k.hebbareLuecken.count() > 0)
-    report += text::Chr(12) + "Dadurch wurde die Funktion bei " +
-              Zahl::Zahlfeldausgabe(k.hebbareLuecken) + " stetig ergänzt.";
+  HebbareMelden(k, report);
   return k;
 }
 

@@ -8,11 +8,15 @@
 
 namespace Parser {
 
-void ParseChain(std::string s, PolynomT& target, bool& ok) {
+void NormalizedTerm(std::string& s, bool& ok) {
   ok = true;
   Grobkontrolle(s, ok);
   if (ok) KlammerAusgleich(s, ok);
   if (ok) NormalizeTerm(s, ok);
+}
+
+void ParseChain(std::string s, PolynomT& target, bool& ok) {
+  NormalizedTerm(s, ok);
   if (ok) KlammernFinden(s, ok);
   // A bracket left by the rewriting would be dropped unread by the bracket-free reading.
   if (ok && s.find_first_of("()") != std::string::npos) ok = false;

@@ -11,4 +11,8 @@ namespace Parser {
 // on the way. Sets ok itself; target is written only when the term is accepted.
 void ParseChain(std::string s, PolynomT& target, bool& ok);
 
+// The first stages alone, up to the normalized term the bracket rewriting takes up: signs
+// collapsed, brackets closed, blanks dropped. Refuses what ParseChain refuses on the way there.
+void NormalizedTerm(std::string& s, bool& ok);
+
 }  // namespace Parser

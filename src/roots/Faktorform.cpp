@@ -4,6 +4,8 @@
 #include "algebra/PolynomT.h"
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
+#include "roots/ExakteNullstellen.h"
+#include "roots/Faktorform.h"
 #include "roots/Nullstellen.h"
 #include "roots/Quadratfrei.h"
 
@@ -13,6 +15,23 @@ std::string ProductText(const PolynomT& p) {
   std::string t = p.Term2String();
   Analyse::MFakFinden(t);
   return t;
+}
+
+// The rest without real zeros in front, the linear factors, a positive constant rest other than 1
+// at the end.
+std::string Text(const std::vector<Analyse::Linearfaktor>& linear, const PolynomT& rest) {
+  std::string Y;
+  for (Analyse::Linearfaktor l : linear) {
+    Zahl::RundnfAusg(l.x);
+    Y += " * " + Zahl::Nulls2FakStr(l.x, l.vielfachheit);
+  }
+  if (rest.grad() > 0 || rest.Koeff[0] < 0) {
+    Y = ProductText(rest) + Y;
+  } else if (rest.Koeff[0] != 1) {
+    Y += " * " + text::Str(rest.Koeff[0]);
+  }
+  if (text::Left(Y, 2) == " *") Y = text::Mid(Y, 3);
+  return Y;
 }
 
 }  // namespace
@@ -25,9 +44,9 @@ std::string PolynomT::Faktorform() const {
   Analyse::FindeNullstellen(Q, S);
   if (S.count() == 0) return ProductText(Q);
 
-  std::string Y;
+  std::vector<Analyse::Linearfaktor> linear;
   for (int i = 1; i <= S.count(); ++i) {
-    double z = S[i];
+    const double z = S[i];
     // A zero kept for the sign change of P across it, not for a small value, is a simple zero:
     // its value stays above the zero tolerance, so it is divided off once.
     int V = 0;
@@ -38,16 +57,30 @@ std::string PolynomT::Faktorform() const {
       Analyse::DurchLinearfaktor(Q, z, 1);
     }
     // A point that divides nothing off writes no factor, so the factors multiply to P.
-    if (V == 0) continue;
-    Zahl::RundnfAusg(z);
-    Y += " * " + Zahl::Nulls2FakStr(z, V);
+    if (V > 0) linear.push_back({z, V});
   }
-
-  if (Q.grad() > 0 || Q.Koeff[0] < 0) {
-    Y = ProductText(Q) + Y;
-  } else if (Q.Koeff[0] != 1) {
-    Y += " * " + text::Str(Q.Koeff[0]);
-  }
-  if (text::Left(Y, 2) == " *") Y = text::Mid(Y, 3);
-  return Y;
+  return Text(linear, Q);
 }
+
+namespace Analyse {
+
+std::string Faktorform(const PolynomT& P, const exact::Polynomial& exakt,
+                       const std::vector<exact::SquareFreeFactor>& zerlegung) {
+  if (P.grad() < 1) return P.Term2String2();
+  // Each factor is simple, so dividing its own zeros off it once each leaves its part of the rest
+  // as accurate as Doubles hold it.
+  PolynomT rest;
+  rest.Koeff[0] = exakt.Coefficient(exakt.Degree()).ToDouble();
+  for (const exact::SquareFreeFactor& f : zerlegung) {
+    const exact::Rational lead = f.factor.Coefficient(f.factor.Degree());
+    exact::Polynomial monic = f.factor;
+    fmpq_poly_scalar_div_fmpq(monic.get(), monic.get(), lead.get());
+    PolynomT Q;
+    monic.RoundInto(Q);
+    for (double z : Faktornullstellen(f)) DurchLinearfaktor(Q, z, 1);
+    for (int i = 0; i < f.multiplicity; ++i) rest.Produkt(rest, Q);
+  }
+  return Text(Linearfaktoren(zerlegung), rest);
+}
+
+}  // namespace Analyse

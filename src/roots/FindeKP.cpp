@@ -5,12 +5,43 @@
 
 #include "algebra/CoreContext.h"
 #include "algebra/Zahlen.h"
+#include "exact/Function.h"
+#include "roots/ExakteNullstellen.h"
 #include "roots/KritischePunkte.h"
 #include "roots/Nullstellen.h"
 
 namespace Analyse {
+namespace {
+
+// Of every run of sorted candidates each within 1e-7 of its successor only the last can stay.
+template <typename AtGap>
+void Auslesen(const std::vector<double>& c, const AtGap& atGap, ZeroSet& K) {
+  std::vector<double> points;
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    const bool last = i + 1 == c.size();
+    if (!atGap(c[i]) && (last || Zahl::SindVerschieden(c[i], c[i + 1]))) points.push_back(c[i]);
+  }
+  K.assign(points);
+}
+
+// The numerators of f, f' and f'' in lowest terms vanish exactly where the derivative does and
+// never at a gap.
+void ExaktFinden(const exact::Function& f, ZeroSet& K) {
+  std::vector<double> c;
+  for (int i = 0; i <= 2; ++i)
+    for (const Linearfaktor& l : Linearfaktoren(f.DerivativeFactors(i))) c.push_back(l.x);
+  std::sort(c.begin(), c.end());
+  Auslesen(
+      c, [](double) { return false; }, K);
+}
+
+}  // namespace
 
 void FindeKP(const RationalT& R, ZeroSet& K) {
+  if (R.exakt && R.exakt->Describes(R)) {
+    ExaktFinden(*R.exakt, K);
+    return;
+  }
   ZeroSet G;
   FindeNullstellen(R.Nn, G);
   const auto atGap = [&G](double x) {
@@ -60,14 +91,7 @@ void FindeKP(const RationalT& R, ZeroSet& K) {
       if (!nearGap(T[j])) c.push_back(T[j]);
   }
   std::sort(c.begin(), c.end());
-
-  std::vector<double> points;
-  for (std::size_t i = 0; i < c.size(); ++i) {
-    // Of a run of candidates each within 1e-7 of its successor only the last can stay.
-    const bool last = i + 1 == c.size();
-    if (!atGap(c[i]) && (last || Zahl::SindVerschieden(c[i], c[i + 1]))) points.push_back(c[i]);
-  }
-  K.assign(points);
+  Auslesen(c, atGap, K);
 }
 
 }  // namespace Analyse

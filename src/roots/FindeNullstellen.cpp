@@ -6,6 +6,7 @@
 
 #include "algebra/CoreContext.h"
 #include "algebra/Zahlen.h"
+#include "exact/Cascade.h"
 #include "roots/Bisection.h"
 #include "roots/Nullstellen.h"
 
@@ -59,8 +60,9 @@ void EvaluateAll(const Horner& f, const std::vector<double>& x, std::vector<doub
 
 // Bisects the brackets (points[j], points[j + 1]) for every j in `starts`, up to kLanes of them
 // side by side; the result of each is the one its own bisection gives.
-std::vector<double> BisectAll(const Horner& f, const std::vector<double>& points,
-                              const std::vector<double>& values,
+template <typename Filter>
+std::vector<double> BisectAll(const Horner& f, const Filter& filter,
+                              const std::vector<double>& points, const std::vector<double>& values,
                               const std::vector<std::size_t>& starts, std::int64_t& evaluations) {
   std::vector<double> results(starts.size());
   std::array<detail::Bisection, kLanes> lane{};
@@ -99,7 +101,7 @@ std::vector<double> BisectAll(const Horner& f, const std::vector<double>& points
     evaluations += active;
     for (int l = 0; l < kLanes; ++l) {
       if (!busy[l]) continue;
-      lane[l].Take(fx[l]);
+      lane[l].Take(filter(lane[l].m, fx[l]));
       if (lane[l].NextMidpoint()) continue;
       results[owner[l]] = lane[l].Result();
       busy[l] = fill(l);
@@ -163,13 +165,72 @@ class RoundingNoise {
 
 // The final test over the bracket points of the last pass, whose values are known, and the
 // points that pass bisected, each a sure zero: P changes sign across its bracket above the noise.
+// With exact signs a bracket point is a zero only where P vanishes exactly.
 std::vector<double> FinalTest(const std::vector<double>& points, const std::vector<double>& values,
-                              const std::vector<double>& found, const RoundingNoise& noise) {
+                              const std::vector<double>& found, const RoundingNoise* noise) {
   std::vector<double> kept;
   for (std::size_t i = 0; i < points.size(); ++i)
-    if (Zahl::IstNull(values[i]) || noise.Drowns(points[i], values[i])) kept.push_back(points[i]);
+    if (noise ? Zahl::IstNull(values[i]) || noise->Drowns(points[i], values[i]) : values[i] == 0)
+      kept.push_back(points[i]);
   MergeInto(kept, found);
   return kept;
+}
+
+using Derivatives = std::array<PolynomT, PolynomT::kMaxGrad>;
+
+// The passes over D(n - 2) .. D(0) from the bracket points -B, the zero of D(n - 1) and B. Where
+// exact derivatives stand behind D, every value is replaced by the exact sign of D(k) there, so
+// a bracket is bisected across every true sign change and across none that rounding invents.
+void Search(const Derivatives& D, int n, double linearZero, const exact::Cascade* exakt, ZeroSet& Z,
+            std::int64_t& evaluations) {
+  double B = CoefficientBound(D, n);
+  if (B == 0) return;
+  // A zero can lie on the bound itself, where a Double end point may show no exact sign change;
+  // with exact signs the ends lie strictly outside every zero.
+  if (exakt) B = B * (1 + 0x1p-30);
+
+  std::vector<double> points{-B, linearZero, B};
+  std::vector<double> values;
+  std::vector<double> found;
+  std::vector<std::size_t> starts;
+  for (int k = n - 2; k >= 0; --k) {
+    const Horner f(D[k].Koeff);
+    const RoundingNoise noise(D[k], n - k);
+    const auto filter = [exakt, k](double x, double v) {
+      return exakt ? static_cast<double>(exakt->Sign(k, x, v)) : v;
+    };
+    EvaluateAll(f, points, values);
+    evaluations += static_cast<std::int64_t>(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) values[i] = filter(points[i], values[i]);
+    // A bracket is bisected only across a sign change that both ends show above the noise; an
+    // end within it is a zero of D(k) itself and stays a bracket point.
+    starts.clear();
+    for (std::size_t j = 0; j + 1 < points.size(); ++j) {
+      if (!(values[j] * values[j + 1] < 0)) continue;
+      evaluations += 2;
+      if (exakt || (noise.Above(points[j], values[j]) && noise.Above(points[j + 1], values[j + 1])))
+        starts.push_back(j);
+    }
+    found = BisectAll(f, filter, points, values, starts, evaluations);
+    CoreContext::Instanz().Yield();
+    if (k == 0) break;
+    // The point 0 joins the brackets after the first pass, with the points found there.
+    if (k == n - 2) found.push_back(0.0);
+    MergeInto(points, found);
+  }
+  if (n == 2) {
+    // After the only pass 0 is a bracket point of the final test, one without a sign change.
+    const auto at = std::lower_bound(points.begin(), points.end(), 0.0);
+    if (at == points.end() || *at != 0.0) {
+      const double v = D[0].FWert(0.0);
+      values.insert(values.begin() + (at - points.begin()), exakt ? exakt->Sign(0, 0.0, v) : v);
+      points.insert(at, 0.0);
+      ++evaluations;
+    }
+  }
+  const RoundingNoise noise(D[0], n);
+  Z.assign(FinalTest(points, values, found, exakt ? nullptr : &noise));
+  Doppelkillen(Z);
 }
 
 }  // namespace
@@ -191,49 +252,27 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
     return;
   }
 
-  std::array<PolynomT, PolynomT::kMaxGrad> D;
+  Derivatives D;
   D[0].KopieVon(P);
   for (int i = 1; i < n; ++i) D[i].Abl(D[i - 1]);
-  const double B = CoefficientBound(D, n);
-  if (B == 0) return;
-
   const PolynomT& linear = D[n - 1];
-  std::vector<double> points{-B, -linear.Koeff[0] / linear.Koeff[1] + 0.0, B};
-  std::vector<double> values;
-  std::vector<double> found;
-  std::vector<std::size_t> starts;
-  for (int k = n - 2; k >= 0; --k) {
-    const Horner f(D[k].Koeff);
-    const RoundingNoise noise(D[k], n - k);
-    EvaluateAll(f, points, values);
-    evaluations += static_cast<std::int64_t>(points.size());
-    // A bracket is bisected only across a sign change that both ends show above the noise; an
-    // end within it is a zero of D(k) itself and stays a bracket point.
-    starts.clear();
-    for (std::size_t j = 0; j + 1 < points.size(); ++j) {
-      if (!(values[j] * values[j + 1] < 0)) continue;
-      evaluations += 2;
-      if (noise.Above(points[j], values[j]) && noise.Above(points[j + 1], values[j + 1]))
-        starts.push_back(j);
-    }
-    found = BisectAll(f, points, values, starts, evaluations);
-    CoreContext::Instanz().Yield();
-    if (k == 0) break;
-    // The point 0 joins the brackets after the first pass, with the points found there.
-    if (k == n - 2) found.push_back(0.0);
-    MergeInto(points, found);
+  Search(D, n, -linear.Koeff[0] / linear.Koeff[1] + 0.0, nullptr, Z, evaluations);
+}
+
+void FindeNullstellen(const exact::Cascade& P, ZeroSet& Z, std::int64_t& evaluations) {
+  Z.clear();
+  const int n = P.Degree();
+  if (n < 1) return;
+  Derivatives D;
+  for (int k = 0; k < n; ++k) {
+    D[k].Koeff = P.Rounded(k);
+    if (!D[k].AllFinite()) return;
   }
-  if (n == 2) {
-    // After the only pass 0 is a bracket point of the final test, one without a sign change.
-    const auto at = std::lower_bound(points.begin(), points.end(), 0.0);
-    if (at == points.end() || *at != 0.0) {
-      values.insert(values.begin() + (at - points.begin()), D[0].FWert(0.0));
-      points.insert(at, 0.0);
-      ++evaluations;
-    }
+  if (n == 1) {
+    Z.append(P.LinearZero() + 0.0);
+    return;
   }
-  Z.assign(FinalTest(points, values, found, RoundingNoise(D[0], n)));
-  Doppelkillen(Z);
+  Search(D, n, P.LinearZero() + 0.0, &P, Z, evaluations);
 }
 
 }  // namespace Analyse

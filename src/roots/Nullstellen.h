@@ -5,6 +5,10 @@
 #include "algebra/PolynomT.h"
 #include "algebra/ZeroSet.h"
 
+namespace exact {
+class Cascade;
+}
+
 namespace Analyse {
 
 // Points this close or closer are one point of a zero set.
@@ -16,6 +20,10 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z);
 // The same, adding the number of polynomial evaluations it took to `evaluations`; the benchmarks
 // and tests compare it with the straightforward reference in tests/roots.
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations);
+
+// Z := the real zeros of the polynomial behind the cascade, which must have no multiple zero:
+// the same search on its rounded derivatives, every sign decided exactly.
+void FindeNullstellen(const exact::Cascade& P, ZeroSet& Z, std::int64_t& evaluations);
 
 // A zero of P between a and b by bisection; the caller gives P(a) * P(b) < 0.
 double GibNullst(const PolynomT& P, double a, double b);

@@ -11,6 +11,12 @@ using KuerzungTest = CoreTest;
 
 const std::string kFF = text::Chr(12);
 
+// The cancellation on the Doubles alone, as for terms that could not be read exactly.
+Auswertung::Kuerzung KuerzeOhneExakt(RationalT& f, std::string& report) {
+  Auswertung::ExakteTerme unbekannt;
+  return Auswertung::KuerzeGemeinsamenFaktor(f, report, unbekannt);
+}
+
 TEST_F(KuerzungTest, CancelsTheCommonFactor) {
   struct Case {
     const char* why;
@@ -49,7 +55,7 @@ TEST_F(KuerzungTest, CancelsTheCommonFactor) {
     RationalT f;
     Setze(f, c.zl, c.nn);
     const std::string vorher = f.Term2string();
-    const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+    const Auswertung::Kuerzung k = KuerzeOhneExakt(f, kontext.Report);
     EXPECT_TRUE(k.gekuerzt) << c.why;
     EXPECT_EQ(k.funktionVorher, vorher) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlDanach) << c.why;
@@ -91,7 +97,7 @@ TEST_F(KuerzungTest, CancelsCommonFactorsOfTermsTypedMultipliedOut) {
     Parser::ParseChain(c.zaehler, f.Zl, ok);
     Parser::ParseChain(c.nenner, f.Nn, ok);
     ASSERT_TRUE(ok) << c.why;
-    const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+    const Auswertung::Kuerzung k = KuerzeOhneExakt(f, kontext.Report);
     EXPECT_TRUE(k.gekuerzt) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlDanach) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnDanach) << c.why;
@@ -106,7 +112,7 @@ TEST_F(KuerzungTest, RelativeRemaindersCancelNothingWithoutCommonZeros) {
   // real zero: the factor is not common, and f stays as it is.
   RationalT f;
   Setze(f, {1, 0, 1e200}, {1, 1e200});
-  const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+  const Auswertung::Kuerzung k = KuerzeOhneExakt(f, kontext.Report);
   EXPECT_FALSE(k.gekuerzt);
   EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{1, 0, 1e200}));
   EXPECT_EQ(KoeffizientenVon(f.Nn), (Koeffizienten{1, 1e200}));
@@ -128,7 +134,7 @@ TEST_F(KuerzungTest, LeavesFunctionsWithoutCancellationAlone) {
     kontext.Report.clear();
     RationalT f;
     Setze(f, c.zl, c.nn);
-    const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+    const Auswertung::Kuerzung k = KuerzeOhneExakt(f, kontext.Report);
     EXPECT_FALSE(k.gekuerzt) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Zl), c.zl) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Nn), c.nn) << c.why;
@@ -140,7 +146,7 @@ TEST_F(KuerzungTest, LeavesFunctionsWithoutCancellationAlone) {
 TEST_F(KuerzungTest, IntegerContentOfTheRoundedCopyComesFirst) {
   RationalT f;
   Setze(f, {-2, 0, 2}, {-2, 2});
-  const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report);
+  const Auswertung::Kuerzung k = KuerzeOhneExakt(f, kontext.Report);
   EXPECT_TRUE(k.gekuerzt);
   EXPECT_EQ(text::InStr(kontext.Report, "Der Term"), 2u) << kontext.Report;
   EXPECT_EQ(KoeffizientenVon(f.Zl), (Koeffizienten{1, 1}));

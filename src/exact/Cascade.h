@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "algebra/PolynomT.h"
+#include "exact/Polynomial.h"
+
+namespace exact {
+
+// The derivative cascade of a polynomial with exact coefficients, for the root finder: each
+// derivative D(k) rounded to Doubles, and the sign of the exact D(k) at a Double point. The sign
+// is a filtered predicate: Horner's value when it lies above Horner's error bound, else the
+// compensated Horner scheme over the coefficients split into two Doubles each with its own, far
+// smaller bound, and exact evaluation only where both leave the sign open.
+class Cascade {
+ public:
+  explicit Cascade(const Polynomial& p);
+
+  int Degree() const { return static_cast<int>(levels_.size()) - 1; }
+  // D(k), every coefficient the nearest Double of the exact one.
+  const std::array<double, PolynomT::kMaxGrad + 1>& Rounded(int k) const {
+    return levels_[static_cast<std::size_t>(k)].hi;
+  }
+  // The sign of D(k) at x, -1, 0 or 1; v is Horner's value of Rounded(k) at x.
+  int Sign(int k, double x, double v) const;
+  // The zero of the linear D(Degree() - 1), the nearest Double.
+  double LinearZero() const;
+
+  // How often a sign needed the compensated scheme and how often exact evaluation.
+  mutable std::int64_t compensated = 0;
+  mutable std::int64_t exact = 0;
+
+ private:
+  struct Level {
+    std::array<double, PolynomT::kMaxGrad + 1> hi{};
+    std::array<double, PolynomT::kMaxGrad + 1> lo{};
+    std::array<double, PolynomT::kMaxGrad + 1> magnitude{};
+    Polynomial derivative;
+    int degree = 0;
+  };
+  std::vector<Level> levels_;
+};
+
+}  // namespace exact

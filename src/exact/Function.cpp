@@ -1,0 +1,69 @@
+#include "exact/Function.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "algebra/RationalT.h"
+
+namespace exact {
+namespace {
+
+// a / b in lowest terms, the denominator monic.
+void Reduce(Polynomial& a, Polynomial& b) {
+  const Polynomial g = Polynomial::Gcd(a, b);
+  if (g.IsZero()) return;
+  a = a.ExactQuotient(g);
+  b = b.ExactQuotient(g);
+  const Rational lead = b.Coefficient(b.Degree());
+  fmpq_poly_scalar_div_fmpq(a.get(), a.get(), lead.get());
+  fmpq_poly_scalar_div_fmpq(b.get(), b.get(), lead.get());
+}
+
+}  // namespace
+
+Function::Function(Polynomial numerator, Polynomial denominator, const RationalT& f)
+    : terms_{std::move(numerator), std::move(denominator)}, doubles_{f.Zl.Koeff, f.Nn.Koeff} {}
+
+bool Function::Describes(const RationalT& f) const {
+  return f.Np == 1 && f.Zl.Koeff == doubles_[0] && f.Nn.Koeff == doubles_[1];
+}
+
+const std::vector<SquareFreeFactor>& Function::TermFactors(int term) const {
+  auto& slot = termFactors_[static_cast<std::size_t>(term)];
+  if (!slot) slot = SquareFree(terms_[static_cast<std::size_t>(term)]);
+  return *slot;
+}
+
+const Function::Quotient& Function::Derivative(int i) const {
+  if (derivatives_.empty()) {
+    Quotient f{Numerator(), Denominator()};
+    Reduce(f.numerator, f.denominator);
+    derivatives_.push_back(std::move(f));
+  }
+  while (static_cast<int>(derivatives_.size()) <= i) {
+    const Quotient& q = derivatives_.back();
+    Quotient d{q.numerator.Derivative() * q.denominator - q.numerator * q.denominator.Derivative(),
+               q.denominator * q.denominator};
+    Reduce(d.numerator, d.denominator);
+    derivatives_.push_back(std::move(d));
+  }
+  return derivatives_[static_cast<std::size_t>(i)];
+}
+
+const std::vector<SquareFreeFactor>& Function::DerivativeFactors(int i) const {
+  auto& slot = derivativeFactors_[static_cast<std::size_t>(i)];
+  if (!slot) slot = SquareFree(Derivative(i).numerator);
+  return *slot;
+}
+
+std::optional<Rational> Function::Value(int i, double x) const {
+  const Quotient& q = Derivative(i);
+  const Rational at(x);
+  const Rational d = q.denominator.ValueAt(at);
+  if (d.Sign() == 0) return std::nullopt;
+  Rational v = q.numerator.ValueAt(at);
+  fmpq_div(v.get(), v.get(), d.get());
+  return v;
+}
+
+}  // namespace exact

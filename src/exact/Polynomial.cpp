@@ -1,0 +1,212 @@
+#include "exact/Polynomial.h"
+
+#include <flint/fmpz_vec.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace exact {
+namespace {
+
+// Owns one FLINT integer.
+class Integer {
+ public:
+  Integer() { fmpz_init(z_); }
+  ~Integer() { fmpz_clear(z_); }
+  Integer(const Integer&) = delete;
+  Integer& operator=(const Integer&) = delete;
+  fmpz* get() { return z_; }
+
+ private:
+  fmpz_t z_;
+};
+
+// |a| / b for b > 0, rounded to the nearest Double with ties to even: a quotient of 55 or 56 bits
+// and the remainder tell the rounding exactly, also where the result is subnormal.
+double RoundedQuotient(const fmpz* a, const fmpz* b) {
+  Integer num;
+  Integer den;
+  fmpz_abs(num.get(), a);
+  fmpz_set(den.get(), b);
+  const long shift =
+      55 - static_cast<long>(fmpz_bits(num.get())) + static_cast<long>(fmpz_bits(den.get()));
+  if (shift >= 0) {
+    fmpz_mul_2exp(num.get(), num.get(), static_cast<ulong>(shift));
+  } else {
+    fmpz_mul_2exp(den.get(), den.get(), static_cast<ulong>(-shift));
+  }
+  Integer t;
+  Integer r;
+  fmpz_fdiv_qr(t.get(), r.get(), num.get(), den.get());
+  const bool sticky = !fmpz_is_zero(r.get());
+  const long exponent = -shift;
+  long drop = static_cast<long>(fmpz_bits(t.get())) - 53;
+  constexpr long kLowestBit = -1074;
+  if (exponent + drop < kLowestBit) drop = kLowestBit - exponent;
+  // Below half the smallest subnormal.
+  if (drop > 58) return 0.0;
+  const std::uint64_t u = fmpz_get_ui(t.get());
+  std::uint64_t q = u >> drop;
+  const std::uint64_t rest = u & ((std::uint64_t{1} << drop) - 1);
+  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+  if (rest > half || (rest == half && (sticky || (q & 1) != 0))) ++q;
+  return std::ldexp(static_cast<double>(q), static_cast<int>(exponent + drop));
+}
+
+}  // namespace
+
+Rational::Rational(double x) : Rational() {
+  int e = 0;
+  const double m = std::frexp(x, &e);
+  const auto mantissa = static_cast<std::int64_t>(std::ldexp(m, 53));
+  e -= 53;
+  fmpz_set_si(fmpq_numref(q_), mantissa);
+  if (e >= 0) {
+    fmpz_mul_2exp(fmpq_numref(q_), fmpq_numref(q_), static_cast<ulong>(e));
+  } else {
+    fmpz_one_2exp(fmpq_denref(q_), static_cast<ulong>(-e));
+  }
+  fmpq_canonicalise(q_);
+}
+
+double Rational::ToDouble() const {
+  if (fmpq_is_zero(q_)) return 0.0;
+  const double magnitude = RoundedQuotient(fmpq_numref(q_), fmpq_denref(q_));
+  return fmpq_sgn(q_) < 0 ? -magnitude : magnitude;
+}
+
+Polynomial Polynomial::X() {
+  Polynomial p;
+  fmpq_poly_set_coeff_si(p.p_, 1, 1);
+  return p;
+}
+
+Polynomial Polynomial::Constant(long c) {
+  Polynomial p;
+  fmpq_poly_set_si(p.p_, c);
+  return p;
+}
+
+Polynomial Polynomial::Decimal(std::string_view digits) {
+  std::string whole(digits);
+  ulong decimals = 0;
+  if (const std::size_t point = whole.find('.'); point != std::string::npos) {
+    decimals = whole.size() - point - 1;
+    whole.erase(point, 1);
+  }
+  fmpq_t q;
+  fmpq_init(q);
+  fmpz_set_str(fmpq_numref(q), whole.empty() ? "0" : whole.c_str(), 10);
+  fmpz_set_ui(fmpq_denref(q), 10);
+  fmpz_pow_ui(fmpq_denref(q), fmpq_denref(q), decimals);
+  fmpq_canonicalise(q);
+  Polynomial p;
+  fmpq_poly_set_fmpq(p.p_, q);
+  fmpq_clear(q);
+  return p;
+}
+
+Polynomial Polynomial::Of(const PolynomT& p) {
+  Polynomial e;
+  for (int i = 0; i <= PolynomT::kMaxGrad; ++i)
+    if (p.Koeff[i] != 0) fmpq_poly_set_coeff_fmpq(e.p_, i, Rational(p.Koeff[i]).get());
+  return e;
+}
+
+long Polynomial::Bits() const {
+  const long coefficients = std::labs(_fmpz_vec_max_bits(p_->coeffs, p_->length));
+  return std::max(coefficients, static_cast<long>(fmpz_bits(p_->den)));
+}
+
+Polynomial Polynomial::operator+(const Polynomial& o) const {
+  Polynomial r;
+  fmpq_poly_add(r.p_, p_, o.p_);
+  return r;
+}
+
+Polynomial Polynomial::operator-(const Polynomial& o) const {
+  Polynomial r;
+  fmpq_poly_sub(r.p_, p_, o.p_);
+  return r;
+}
+
+Polynomial Polynomial::operator*(const Polynomial& o) const {
+  Polynomial r;
+  fmpq_poly_mul(r.p_, p_, o.p_);
+  return r;
+}
+
+Polynomial Polynomial::operator-() const {
+  Polynomial r;
+  fmpq_poly_neg(r.p_, p_);
+  return r;
+}
+
+Polynomial Polynomial::Pow(unsigned long e) const {
+  Polynomial r;
+  fmpq_poly_pow(r.p_, p_, e);
+  return r;
+}
+
+Polynomial Polynomial::Derivative() const {
+  Polynomial r;
+  fmpq_poly_derivative(r.p_, p_);
+  return r;
+}
+
+Polynomial Polynomial::ExactQuotient(const Polynomial& divisor) const {
+  Polynomial r;
+  fmpq_poly_div(r.p_, p_, divisor.p_);
+  return r;
+}
+
+bool Polynomial::DividedBy(const Polynomial& divisor) const {
+  Polynomial q;
+  return fmpq_poly_divides(q.p_, p_, divisor.p_) != 0;
+}
+
+Polynomial Polynomial::Gcd(const Polynomial& a, const Polynomial& b) {
+  Polynomial g;
+  fmpq_poly_gcd(g.p_, a.p_, b.p_);
+  return g;
+}
+
+Polynomial Polynomial::WithoutFactorsOf(const Polynomial& other) const {
+  Polynomial rest = *this;
+  if (rest.IsZero()) return rest;
+  for (Polynomial g = Gcd(rest, other); !g.IsConstant(); g = Gcd(rest, other))
+    rest = rest.ExactQuotient(g);
+  return rest;
+}
+
+Rational Polynomial::Coefficient(int i) const {
+  Rational c;
+  fmpq_poly_get_coeff_fmpq(c.get(), p_, i);
+  return c;
+}
+
+Rational Polynomial::ValueAt(const Rational& x) const {
+  Rational v;
+  fmpq_poly_evaluate_fmpq(v.get(), p_, x.get());
+  return v;
+}
+
+int Polynomial::SignAt(double x) const {
+  return ValueAt(Rational(x)).Sign();
+}
+
+bool Polynomial::RoundInto(PolynomT& p) const {
+  if (Degree() > PolynomT::kMaxGrad) return false;
+  PolynomT r;
+  for (int i = 0; i <= Degree(); ++i) {
+    r.Koeff[i] = Coefficient(i).ToDouble();
+    if (!std::isfinite(r.Koeff[i])) return false;
+  }
+  p.KopieVon(r);
+  return true;
+}
+
+}  // namespace exact
