@@ -5,6 +5,7 @@
 
 #include "algebra/CoreContext.h"
 #include "algebra/PolynomT.h"
+#include "exact/Term.h"
 #include "parser/KlammernFinden.h"
 #include "parser/ParseChain.h"
 #include "parser/String2Poly.h"
@@ -40,6 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Parser::String2Poly(P, input, ok);
   CheckTarget(P, ok);
 
+  // The exact reading takes the same texts, normalized and raw: it may decline any of them, but
+  // what it reads fits a PolynomT.
+  for (const auto& e : {Parser::ExactTerm(input), exact::ReadTerm(input)})
+    if (e && e->Degree() > PolynomT::kMaxGrad) __builtin_trap();
   std::string rewritten = input;
   bool rewriteOk = true;
   Parser::KlammernFinden(rewritten, rewriteOk);

@@ -20,15 +20,7 @@ std::shared_ptr<const exact::Function> ExakteTerme::Fuer(const RationalT& f) con
 
 std::optional<exact::Polynomial> ExaktGelesen(const std::string& text, const PolynomT& gelesen,
                                               const exact::Polynomial* geschrieben) {
-  std::optional<exact::Polynomial> p;
-  if (geschrieben) {
-    p = *geschrieben;
-  } else {
-    std::string s = text;
-    bool ok = true;
-    Parser::NormalizedTerm(s, ok);
-    if (ok) p = exact::ReadTerm(s);
-  }
+  std::optional<exact::Polynomial> p = geschrieben ? *geschrieben : Parser::ExactTerm(text);
   if (p && !exact::Agrees(*p, gelesen)) p.reset();
   return p;
 }

@@ -5,7 +5,7 @@
 
 #include "algebra/CoreContext.h"
 #include "algebra/Zahlen.h"
-#include "roots/Nullstellen.h"
+#include "roots/ExakteNullstellen.h"
 
 namespace Auswertung {
 
@@ -32,7 +32,7 @@ double Horner(const PolynomT& p, int oben, double x) {
 Integralwert Integriere(const RationalT& f, double a, double b) {
   Integralwert w;
   ZeroSet luecken;
-  Analyse::FindeNullstellen(f.Nn, luecken);
+  Analyse::Termnullstellen(f, 1, luecken);
   w.ok = true;
   for (int i = 1; i <= luecken.count(); ++i) {
     const double x = luecken[i];

@@ -2,15 +2,20 @@
 
 #include <cstring>
 
-#include "roots/Nullstellen.h"
+#include "exact/Function.h"
+#include "roots/ExakteNullstellen.h"
 
 namespace graph {
 
-const ZeroSet& GapCache::GapsOf(const PolynomT& Nn) {
+const ZeroSet& GapCache::GapsOf(const RationalT& f) {
+  const bool exakt = f.exakt && f.exakt->Describes(f);
   // Bit for bit: the only comparison under which equal keys surely give equal zeros.
-  if (filled_ && std::memcmp(koeff_.data(), Nn.Koeff.data(), sizeof koeff_) == 0) return gaps_;
-  Analyse::FindeNullstellen(Nn, gaps_);
-  koeff_ = Nn.Koeff;
+  if (filled_ && exakt == exakt_ &&
+      std::memcmp(koeff_.data(), f.Nn.Koeff.data(), sizeof koeff_) == 0)
+    return gaps_;
+  Analyse::Termnullstellen(f, 1, gaps_);
+  koeff_ = f.Nn.Koeff;
+  exakt_ = exakt;
   filled_ = true;
   return gaps_;
 }

@@ -16,7 +16,7 @@ void HauptF::Zeichnef(QPainter& g) {
 }
 
 graph::DisplayList HauptF::SketchOfF() {
-  const ZeroSet& gaps = gapCache.GapsOf(RRR.Nn);
+  const ZeroSet& gaps = gapCache.GapsOf(RRR);
 
   graph::View view = graph::ViewOf(*this);
   graph::ChooseView(view, NeueFunktion, GrafikHalten, RRR);

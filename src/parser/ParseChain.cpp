@@ -1,5 +1,6 @@
 #include "parser/ParseChain.h"
 
+#include "exact/Term.h"
 #include "parser/Grobkontrolle.h"
 #include "parser/KlammerAusgleich.h"
 #include "parser/KlammernFinden.h"
@@ -13,6 +14,13 @@ void NormalizedTerm(std::string& s, bool& ok) {
   Grobkontrolle(s, ok);
   if (ok) KlammerAusgleich(s, ok);
   if (ok) NormalizeTerm(s, ok);
+}
+
+std::optional<exact::Polynomial> ExactTerm(std::string s) {
+  bool ok = true;
+  NormalizedTerm(s, ok);
+  if (!ok) return std::nullopt;
+  return exact::ReadTerm(s);
 }
 
 void ParseChain(std::string s, PolynomT& target, bool& ok) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "algebra/PolynomT.h"
+#include "exact/Polynomial.h"
 
 namespace Parser {
 
@@ -14,5 +16,9 @@ void ParseChain(std::string s, PolynomT& target, bool& ok);
 // The first stages alone, up to the normalized term the bracket rewriting takes up: signs
 // collapsed, brackets closed, blanks dropped. Refuses what ParseChain refuses on the way there.
 void NormalizedTerm(std::string& s, bool& ok);
+
+// The term read as the exact polynomial it denotes, on the normalized term; nothing where the
+// first stages refuse it or the exact reading cannot take it.
+std::optional<exact::Polynomial> ExactTerm(std::string s);
 
 }  // namespace Parser

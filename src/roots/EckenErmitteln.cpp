@@ -3,6 +3,7 @@
 #include "algebra/CoreContext.h"
 #include "algebra/PolynomT.h"
 #include "algebra/RationalT.h"
+#include "roots/ExakteNullstellen.h"
 #include "roots/KritischePunkte.h"
 #include "roots/Nullstellen.h"
 
@@ -34,8 +35,8 @@ void RationalT::EckenErmitteln() {
   ZeroSet S;
   ZeroSet N;
   ZeroSet K;
-  Analyse::FindeNullstellen(Zl, S);
-  Analyse::FindeNullstellen(Nn, N);
+  Analyse::Termnullstellen(*this, 0, S);
+  Analyse::Termnullstellen(*this, 1, N);
   Analyse::FindeKP(*this, K);
 
   xmin = -5;

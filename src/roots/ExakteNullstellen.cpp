@@ -35,11 +35,11 @@ void Nullstellen(const std::vector<exact::SquareFreeFactor>& zerlegung, ZeroSet&
   Doppelkillen(Z);
 }
 
-void Luecken(const RationalT& f, ZeroSet& G) {
+void Termnullstellen(const RationalT& f, int term, ZeroSet& Z) {
   if (f.exakt && f.exakt->Describes(f)) {
-    Nullstellen(f.exakt->TermFactors(1), G);
+    Nullstellen(f.exakt->TermFactors(term), Z);
   } else {
-    FindeNullstellen(f.Nn, G);
+    FindeNullstellen(term == 0 ? f.Zl : f.Nn, Z);
   }
 }
 

@@ -23,7 +23,8 @@ std::vector<Linearfaktor> Linearfaktoren(const std::vector<exact::SquareFreeFact
 // The same zeros as a zero set, points within 1e-5 of each other merged.
 void Nullstellen(const std::vector<exact::SquareFreeFactor>& zerlegung, ZeroSet& Z);
 
-// G := the gaps of f, the zeros of its denominator: exactly where f carries its exact terms.
-void Luecken(const RationalT& f, ZeroSet& G);
+// Z := the real zeros of f's numerator (term 0) or denominator (term 1, the gaps of f), found on
+// the exact decomposition where f carries its exact terms.
+void Termnullstellen(const RationalT& f, int term, ZeroSet& Z);
 
 }  // namespace Analyse

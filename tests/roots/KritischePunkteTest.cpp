@@ -41,8 +41,7 @@ TEST_F(KritischePunkteTest, CriticalPointsOfSmallFunctions) {
       {"double zero among extrema and inflection points",
        {6.25, 1.25, -4, 1},
        {4, 0, 1},
-       {-1.3811620640472984, -1, 0.11559130412941622, 0.9484628302630016, 2.5,
-        24.705426506511568},
+       {-1.3811620640472984, -1, 0.11559130412941622, 0.9484628302630016, 2.5, 24.705426506511568},
        1e-9},
   };
   for (const auto& c : cases) {

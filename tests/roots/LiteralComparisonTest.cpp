@@ -3,6 +3,7 @@
 #include "GeneratedPolynomials.h"
 #include "LiteralReference.h"
 #include "RootsTestSupport.h"
+#include "exact/SquareFree.h"
 #include "roots/KritischePunkte.h"
 #include "roots/Nullstellen.h"
 
@@ -27,6 +28,27 @@ TEST_F(LiteralComparisonTest, FastRootFinderGivesTheLiteralZeroSetsBitForBit) {
     EXPECT_EQ(fast.a, reference.a) << g.name;
   }
   EXPECT_GE(degree42, 3);
+}
+
+// The polynomials of the corpus read as exact ones, each square-free factor searched with exact
+// signs.
+TEST_F(LiteralComparisonTest, ExactSignsGiveTheLiteralZeroSetsBitForBit) {
+  int factors = 0;
+  for (const auto& g : ComparisonCorpus()) {
+    PolynomT p;
+    Setze(p, g);
+    for (const exact::SquareFreeFactor& f : exact::SquareFree(exact::Polynomial::Of(p))) {
+      const exact::Cascade cascade(f.factor);
+      ZeroSet fast;
+      ZeroSet reference;
+      std::int64_t evaluations = 0;
+      Analyse::FindeNullstellen(cascade, fast, evaluations);
+      literal::FindeNullstellen(cascade, reference, evaluations);
+      EXPECT_EQ(fast.a, reference.a) << g.name;
+      ++factors;
+    }
+  }
+  EXPECT_GE(factors, 300);
 }
 
 TEST_F(LiteralComparisonTest, FactorForms) {

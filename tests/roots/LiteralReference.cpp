@@ -8,6 +8,7 @@
 #include "algebra/CoreContext.h"
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
+#include "exact/Cascade.h"
 #include "roots/Quadratfrei.h"
 
 namespace literal {
@@ -32,13 +33,17 @@ double Noise(const PolynomT& P, int d, double x) {
   return 4.0 * d * 0x1p-53 * s;
 }
 
-double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluations) {
+namespace {
+
+// The bisection, its values those of `value` (P's own, or exact signs).
+template <typename Value>
+double Bisect(const Value& value, double a, double b, std::int64_t& evaluations) {
   double m = (a + b) / 2;
   while (b - a > 1e-13) {
     m = (a + b) / 2;
     if (m == a || m == b) break;
     evaluations += 2;
-    if (P.FWert(a) * P.FWert(m) > 0) {
+    if (value(a) * value(m) > 0) {
       a = m;
     } else {
       b = m;
@@ -48,21 +53,13 @@ double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluation
   return m + 0.0;
 }
 
-void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) {
-  Z.clear();
-  std::array<PolynomT, PolynomT::kMaxGrad + 1> D;
-  D[0].KopieVon(P);
-  const int n = D[0].grad();
-  if (n < 1) return;
-  for (double c : P.Koeff)
-    if (!std::isfinite(c)) return;
-  if (n == 1) {
-    const double z = -D[0].Koeff[0] / D[0].Koeff[1] + 0.0;
-    if (std::isfinite(z)) Z.append(z);
-    return;
-  }
-  for (int i = 1; i <= n - 1; ++i) D[i].Abl(D[i - 1]);
+using Derivatives = std::array<PolynomT, PolynomT::kMaxGrad + 1>;
 
+// The passes from the bracket list (-B, z, B). With a cascade every value of D(k) is replaced by
+// the exact sign of the exact D(k), every sign change is bisected, and a bracket point is a zero
+// only where P vanishes exactly.
+void Search(const Derivatives& D, int n, double z, const exact::Cascade* exakt, ZeroSet& Z,
+            std::int64_t& evaluations) {
   double B = 0;
   for (int i = 0; i <= n - 1; ++i) {
     double s = 0;
@@ -70,22 +67,27 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
     if (!std::isfinite(s)) return;
     B = std::max({2.0, B, s});
   }
+  if (exakt) B = B * (1 + 0x1p-30);
 
-  std::vector<double> brackets{-B, -D[n - 1].Koeff[0] / D[n - 1].Koeff[1] + 0.0, B};
+  std::vector<double> brackets{-B, z, B};
   std::vector<double> accumulator{0.0};
   std::vector<double> sure;
   for (int k = n - 2; k >= 0; --k) {
+    const auto value = [&D, k, exakt](double x) {
+      const double v = D[k].FWert(x);
+      return exakt ? static_cast<double>(exakt->Sign(k, x, v)) : v;
+    };
     const std::size_t u = brackets.size() - 1;
     for (std::size_t j = 0; j <= u - 1; ++j) {
       const double a = brackets[j];
       const double b = brackets[j + 1];
       evaluations += 2;
-      const double fa = D[k].FWert(a);
-      const double fb = D[k].FWert(b);
+      const double fa = value(a);
+      const double fb = value(b);
       if (!(fa * fb < 0)) continue;
       evaluations += 2;
-      if (std::abs(fa) > Noise(D[k], n - k, a) && std::abs(fb) > Noise(D[k], n - k, b)) {
-        const double r = GibNullst(D[k], a, b, evaluations);
+      if (exakt || (std::abs(fa) > Noise(D[k], n - k, a) && std::abs(fb) > Noise(D[k], n - k, b))) {
+        const double r = Bisect(value, a, b, evaluations);
         accumulator.push_back(r);
         if (k == 0) sure.push_back(r);
       }
@@ -98,11 +100,50 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
     ++evaluations;
     const double v = D[0].FWert(x);
     const double noise = Noise(D[0], n, x);
-    if (Zahl::IstNull(v) || (std::abs(v) <= noise && std::isfinite(noise)) ||
-        std::find(sure.begin(), sure.end(), x) != sure.end())
-      Z.append(x);
+    const bool zero = exakt ? exakt->Sign(0, x, v) == 0
+                            : Zahl::IstNull(v) || (std::abs(v) <= noise && std::isfinite(noise));
+    if (zero || std::find(sure.begin(), sure.end(), x) != sure.end()) Z.append(x);
   }
   Doppelkillen(Z);
+}
+
+}  // namespace
+
+double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluations) {
+  return Bisect([&P](double x) { return P.FWert(x); }, a, b, evaluations);
+}
+
+void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) {
+  Z.clear();
+  Derivatives D;
+  D[0].KopieVon(P);
+  const int n = D[0].grad();
+  if (n < 1) return;
+  for (double c : P.Koeff)
+    if (!std::isfinite(c)) return;
+  if (n == 1) {
+    const double z = -D[0].Koeff[0] / D[0].Koeff[1] + 0.0;
+    if (std::isfinite(z)) Z.append(z);
+    return;
+  }
+  for (int i = 1; i <= n - 1; ++i) D[i].Abl(D[i - 1]);
+  Search(D, n, -D[n - 1].Koeff[0] / D[n - 1].Koeff[1] + 0.0, nullptr, Z, evaluations);
+}
+
+void FindeNullstellen(const exact::Cascade& P, ZeroSet& Z, std::int64_t& evaluations) {
+  Z.clear();
+  const int n = P.Degree();
+  if (n < 1) return;
+  Derivatives D;
+  for (int k = 0; k < n; ++k) {
+    D[k].Koeff = P.Rounded(k);
+    if (!D[k].AllFinite()) return;
+  }
+  if (n == 1) {
+    Z.append(P.LinearZero() + 0.0);
+    return;
+  }
+  Search(D, n, P.LinearZero() + 0.0, &P, Z, evaluations);
 }
 
 void FindeKP(const RationalT& R, ZeroSet& K, std::int64_t& evaluations) {

@@ -6,6 +6,7 @@
 #include "algebra/PolynomT.h"
 #include "algebra/RationalT.h"
 #include "algebra/ZeroSet.h"
+#include "exact/Cascade.h"
 
 // The root finder exactly as the algorithm reads, step by step, with the same mends as the fast
 // one: the bracket list repeats its points, every bracket point is evaluated twice per pass and
@@ -18,6 +19,9 @@ namespace literal {
 double Noise(const PolynomT& P, int d, double x);
 double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluations);
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations);
+// The same on the rounded derivatives of an exact polynomial without multiple zeros, every sign
+// decided exactly.
+void FindeNullstellen(const exact::Cascade& P, ZeroSet& Z, std::int64_t& evaluations);
 
 // The callers of the root finder, on the literal root finder.
 void FindeKP(const RationalT& R, ZeroSet& K, std::int64_t& evaluations);

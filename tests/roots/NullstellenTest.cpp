@@ -5,6 +5,8 @@
 
 #include "LiteralReference.h"
 #include "RootsTestSupport.h"
+#include "exact/SquareFree.h"
+#include "roots/ExakteNullstellen.h"
 #include "roots/Nullstellen.h"
 
 namespace {
@@ -112,21 +114,22 @@ TEST_F(NullstellenTest, TripleZerosAreFoundOnceEach) {
   ExpectPoints(z, {-3.5, 2, 4.3}, 1e-12, "(x-4.3)(x-2)^3(x+3.5)^3");
 }
 
-TEST_F(NullstellenTest, ZerosBeyondDoublePrecisionGiveOnlyPointsInTheirNoise) {
+TEST_F(NullstellenTest, ZerosBeyondDoublePrecisionAreDecidedOnTheExactTerms) {
   // Near zeros of multiplicity 8 to 21 the value of P drowns in the rounding noise of Horner's
-  // scheme over a whole region, up to `zone` wide. The true zeros are found within 1e-6; any further
-  // point lies in such a region, where the Doubles cannot tell P from 0, never where its sign
-  // is certain.
+  // scheme over a whole region, up to `zone` wide. On Doubles alone the true zeros are found
+  // within 1e-6, and any further point lies in such a region, never where the sign is certain.
+  // The exact square-free decomposition gives each zero once, exactly, with its multiplicity.
   struct Case {
     const char* why;
     std::vector<std::pair<Koeffizienten, int>> factors;
     Points zeros;
     double zone;
+    int multiplicity;
   };
   const Case cases[] = {
-      {"(x-1)^8 (x-2)^8", {{{-1, 1}, 8}, {{-2, 1}, 8}}, {1, 2}, 0.25},
-      {"(x^2 - 1)^10", {{{-1, 0, 1}, 10}}, {-1, 1}, 0.1},
-      {"(x^2 - 1)^21", {{{-1, 0, 1}, 21}}, {-1, 1}, 0.3},
+      {"(x-1)^8 (x-2)^8", {{{-1, 1}, 8}, {{-2, 1}, 8}}, {1, 2}, 0.25, 8},
+      {"(x^2 - 1)^10", {{{-1, 0, 1}, 10}}, {-1, 1}, 0.1, 10},
+      {"(x^2 - 1)^21", {{{-1, 0, 1}, 21}}, {-1, 1}, 0.3, 21},
   };
   for (const auto& c : cases) {
     PolynomT p;
@@ -144,6 +147,12 @@ TEST_F(NullstellenTest, ZerosBeyondDoublePrecisionGiveOnlyPointsInTheirNoise) {
       EXPECT_TRUE(std::any_of(c.zeros.begin(), c.zeros.end(),
                               [x, &c](double z) { return std::abs(z - x) < c.zone; }))
           << c.why << ": " << x;
+    }
+    const auto linear = Analyse::Linearfaktoren(exact::SquareFree(exact::Polynomial::Of(p)));
+    ASSERT_EQ(linear.size(), c.zeros.size()) << c.why;
+    for (std::size_t i = 0; i < linear.size(); ++i) {
+      EXPECT_EQ(linear[i].x, c.zeros[i]) << c.why;
+      EXPECT_EQ(linear[i].vielfachheit, c.multiplicity) << c.why;
     }
   }
 }
