@@ -7,12 +7,16 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "LiteralReference.h"
 #include "TestPolynomials.h"
 #include "algebra/CoreContext.h"
+#include "exact/Function.h"
+#include "roots/ExakteNullstellen.h"
+#include "roots/Faktorform.h"
 #include "roots/KritischePunkte.h"
 #include "roots/Nullstellen.h"
 
@@ -33,6 +37,21 @@ void AnalyseFast(RationalT& f) {
   Analyse::FindeNullstellen(f.Nn, gaps);
   benchmark::DoNotOptimize(f.Zl.Faktorform());
   benchmark::DoNotOptimize(f.Nn.Faktorform());
+  Analyse::FindeKP(f, Kontext().KPMenge);
+  f.EckenErmitteln();
+}
+
+// The same as the evaluation run does it where f carries its exact terms, from the exact terms
+// as read, so the decompositions are computed anew in every iteration.
+void AnalyseExact(RationalT& f, const exact::Polynomial& zaehler, const exact::Polynomial& nenner) {
+  f.exakt = std::make_shared<const exact::Function>(zaehler, nenner, f);
+  const exact::Function& x = *f.exakt;
+  ZeroSet zeros;
+  ZeroSet gaps;
+  Analyse::Nullstellen(x.DerivativeFactors(0), zeros);
+  Analyse::Nullstellen(x.TermFactors(1), gaps);
+  benchmark::DoNotOptimize(Analyse::Faktorform(f.Zl, x.Numerator(), x.TermFactors(0)));
+  benchmark::DoNotOptimize(Analyse::Faktorform(f.Nn, x.Denominator(), x.TermFactors(1)));
   Analyse::FindeKP(f, Kontext().KPMenge);
   f.EckenErmitteln();
 }
@@ -191,6 +210,15 @@ int main(int argc, char** argv) {
         std::int64_t evaluations = 0;
         AnalyseLiteral(f, evaluations);
       });
+  benchmark::RegisterBenchmark("whole analysis of the start function on its exact terms",
+                               [](benchmark::State& state) {
+                                 RationalT f;
+                                 SetzeStartfunktion(f);
+                                 SetzeRR(Kontext(), f);
+                                 const exact::Polynomial zaehler = exact::Polynomial::Of(f.Zl);
+                                 const exact::Polynomial nenner = exact::Polynomial::Of(f.Nn);
+                                 for (auto _ : state) AnalyseExact(f, zaehler, nenner);
+                               });
   for (const char* variant : {"fast", "literal"}) {
     const bool fast = variant[0] == 'f';
     benchmark::RegisterBenchmark(

@@ -10,23 +10,6 @@
 
 namespace Auswertung {
 
-namespace {
-
-// A zero of the numerator at a gap is no zero of f; the tolerance is the one of the critical
-// points, so (x-1)/(x-1) shows the gap 1 and no zero.
-ZeroSet OhneLuecken(const ZeroSet& nullstellen, const ZeroSet& luecken) {
-  ZeroSet rest;
-  for (int i = 1; i <= nullstellen.count(); ++i) {
-    bool anLuecke = false;
-    for (int j = 1; j <= luecken.count() && !anLuecke; ++j)
-      anLuecke = Zahl::IstNull(luecken[j] - nullstellen[i]);
-    if (!anLuecke) rest.append(nullstellen[i]);
-  }
-  return rest;
-}
-
-}  // namespace
-
 Ergebnistexte Analysiere(RationalT& f, ZeroSet& KPMenge, PolynomT& Asymptote, PolynomT& PPP) {
   Ergebnistexte e;
   const int gradZaehler = f.Zl.grad();
@@ -52,7 +35,6 @@ Ergebnistexte Analysiere(RationalT& f, ZeroSet& KPMenge, PolynomT& Asymptote, Po
   } else {
     Analyse::FindeNullstellen(f.Zl, nullstellen);
     Analyse::FindeNullstellen(f.Nn, luecken);
-    nullstellen = OhneLuecken(nullstellen, luecken);
     e.zaehlerForm = f.Zl.Faktorform();
     e.nennerForm = f.Nn.Faktorform();
   }

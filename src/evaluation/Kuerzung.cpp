@@ -48,60 +48,10 @@ void RelativerGgT(const PolynomT& A, const PolynomT& B, PolynomT& g) {
   g.KopieVon(b);
 }
 
-// The point of Z nearest to z when it lies within the merge distance, else z.
-double Naechste(const ZeroSet& Z, double z) {
-  double best = z;
-  for (int i = 1; i <= Z.count(); ++i)
-    if (std::abs(Z[i] - z) <= Analyse::kMergeDistance && std::abs(Z[i] - z) < std::abs(best - z))
-      best = Z[i];
-  return best;
-}
-
 bool HatNahe(const ZeroSet& Z, double z) {
   for (int i = 1; i <= Z.count(); ++i)
     if (std::abs(Z[i] - z) <= Analyse::kMergeDistance) return true;
   return false;
-}
-
-// The smallest number of decimals, up to 9, that writes every coefficient of p.
-int Dezimalen(const PolynomT& p) {
-  for (int k = 0; k <= 9; ++k) {
-    const double s = std::pow(10.0, k);
-    bool ganz = true;
-    for (double c : p.Koeff) ganz = ganz && std::abs(c * s - text::Round(c * s)) <= 1e-7;
-    if (ganz) return k;
-  }
-  return -1;
-}
-
-// A dividend with k decimals divided exactly by a monic factor has a quotient with k decimals
-// (the factor's primitive integer form divides the dividend's over the integers). Rounding noise
-// of the division is taken off that way, but only where every coefficient lies that close to it.
-void AufDezimalen(PolynomT& q, int k) {
-  if (k < 0) return;
-  const double s = std::pow(10.0, k);
-  PolynomT glatt;
-  for (int i = 0; i < kN; ++i) {
-    const double r = text::Round(q.Koeff[i] * s);
-    if (!(std::abs(q.Koeff[i] * s - r) <= 1e-3)) return;
-    glatt.Koeff[i] = r / s;
-  }
-  q.KopieVon(glatt);
-}
-
-// Divides p by g, whose real zeros with their multiplicities are given and whose remaining
-// factor without real zeros is rest: each linear factor at p's own zero next to it, which is
-// far more accurate than a zero of the computed g.
-void Teile(PolynomT& p, const std::vector<std::pair<double, int>>& linear, const PolynomT& rest) {
-  const int k = Dezimalen(p);
-  ZeroSet eigene;
-  Analyse::FindeNullstellen(p, eigene);
-  for (const auto& [z, m] : linear) Analyse::DurchLinearfaktor(p, Naechste(eigene, z), m);
-  if (rest.grad() > 0) {
-    PolynomT r;
-    p.PDurch(rest, p, r);
-  }
-  AufDezimalen(p, k);
 }
 
 void Melden(Kuerzung& k, const RationalT& f, std::string& report, const PolynomT& g,
@@ -157,13 +107,16 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
     const exact::Polynomial G = exact::Polynomial::Gcd(*exakt.zaehler, *exakt.nenner);
     if (!G.IsConstant()) return ExaktKuerzen(f, report, exakt, G);
   }
+  // Where the exact gcd is constant, the Doubles' gcd would only find what the zero tolerance
+  // takes for a remainder of 0.
   PolynomT g;
-  g.ggT(f.Zl, f.Nn);
+  if (!exakt.Bekannt()) g.ggT(f.Zl, f.Nn);
   ZeroSet nullstellenG;
-  // Only the linear factors of an inexact gcd are cancelled, and only where both terms have a
-  // zero of their own: a common factor found by rounding alone must not change f.
-  bool nurLinear = false;
   if (g.grad() <= 0) {
+    // Texts the program wrote keep 14 decimals, so a factor they share with a typed term is no
+    // exact one; the relative gcd finds it, and it is cancelled only where both terms have a zero
+    // of their own at each of its zeros: a common factor found by rounding alone must not
+    // change f.
     RelativerGgT(f.Zl, f.Nn, g);
     Analyse::FindeNullstellen(g, nullstellenG);
     ZeroSet zZl;
@@ -174,37 +127,15 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
     for (double z : nullstellenG.points())
       gemeinsam = gemeinsam && HatNahe(zZl, z) && HatNahe(zNn, z);
     if (!gemeinsam) return k;
-    nurLinear = true;
   } else {
     Analyse::FindeNullstellen(g, nullstellenG);
   }
 
-  std::vector<std::pair<double, int>> linear;
-  PolynomT rest;
-  rest.KopieVon(g);
-  for (double z : nullstellenG.points()) {
-    const int m = Analyse::Abspalten(rest, z);
-    if (m > 0) linear.emplace_back(z, m);
-  }
-  if (nurLinear) {
-    if (linear.empty()) return k;
-    g.Einsen();
-    PolynomT faktor;
-    faktor.Koeff[1] = 1;
-    for (const auto& [z, m] : linear) {
-      faktor.Koeff[0] = -z;
-      for (int i = 0; i < m; ++i) g.Produkt(g, faktor);
-    }
-    rest.Einsen();
-  } else if (rest.grad() > 0) {
-    Normiere(rest);
-  }
-
   Melden(k, f, report, g, nullstellenG);
-  // A factor that only the relative test finds is no exact one of the terms as read.
   exakt.Vergessen();
-  Teile(f.Zl, linear, rest);
-  Teile(f.Nn, linear, rest);
+  PolynomT rest;
+  f.Zl.PDurch(g, f.Zl, rest);
+  f.Nn.PDurch(g, f.Nn, rest);
 
   for (int i = 1; i <= nullstellenG.count(); ++i) {
     const double z = nullstellenG[i];

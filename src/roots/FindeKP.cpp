@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -49,46 +48,13 @@ void FindeKP(const RationalT& R, ZeroSet& K) {
       if (Zahl::IstNull(G[g] - x)) return true;
     return false;
   };
-  const auto nearGap = [&G](double x) {
-    for (int g = 1; g <= G.count(); ++g)
-      if (!(std::abs(G[g] - x) > kMergeDistance)) return true;
-    return false;
-  };
   const auto& RR = CoreContext::Instanz().RR;
-  // The numerators of f' and f'', which keep the denominator as a power, have known multiple
-  // zeros: a pole of order p is one of order at least p - 1 and 2p - 2, a zero of f of order m
-  // one of order at least m - 1 and m - 2. Such orders drown in rounding noise over a wide
-  // region and would split into points beside the true one, so they are divided off first.
-  struct Bekannt {
-    double x;
-    int ordnung[2];
-  };
-  std::vector<Bekannt> bekannt;
-  const auto ordnungIn = [](const PolynomT& p, double x) {
-    PolynomT q;
-    q.KopieVon(p);
-    return Abspalten(q, x);
-  };
-  for (int g = 1; g <= G.count(); ++g) {
-    const int p = ordnungIn(R.Nn, G[g]);
-    bekannt.push_back({G[g], {p - 1, 2 * p - 2}});
-  }
-  ZeroSet T;
-  FindeNullstellen(RR[0].Zl, T);
-  std::vector<double> c = T.points();
-  for (double z : c) {
-    const int m = ordnungIn(RR[0].Zl, z);
-    if (!atGap(z)) bekannt.push_back({z, {m - 1, m - 2}});
-  }
-  for (int i = 1; i <= 2; ++i) {
-    PolynomT zaehler;
-    zaehler.KopieVon(RR[static_cast<std::size_t>(i)].Zl);
-    for (const Bekannt& b : bekannt) DurchLinearfaktor(zaehler, b.x, b.ordnung[i - 1]);
-    FindeNullstellen(zaehler, T);
-    // What is left of a multiple zero at a pole is the gap itself, displaced by rounding as far
-    // as zeros are merged.
-    for (int j = 1; j <= T.count(); ++j)
-      if (!nearGap(T[j])) c.push_back(T[j]);
+  std::vector<double> c;
+  for (const RationalT& r : RR) {
+    ZeroSet T;
+    FindeNullstellen(r.Zl, T);
+    const std::vector<double> t = T.points();
+    c.insert(c.end(), t.begin(), t.end());
   }
   std::sort(c.begin(), c.end());
   Auslesen(c, atGap, K);

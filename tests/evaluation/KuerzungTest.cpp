@@ -67,8 +67,9 @@ TEST_F(KuerzungTest, CancelsTheCommonFactor) {
 }
 
 TEST_F(KuerzungTest, CancelsCommonFactorsOfTermsTypedMultipliedOut) {
-  // Typed multiplied out, the terms carry rounding errors that the monic remainders of Euclid
-  // amplify; the cancelled terms must still come out with their exact coefficients.
+  // Typed multiplied out, the Doubles carry rounding errors that the monic remainders of Euclid
+  // amplify; the exact terms read from the same texts give the common factor and the cancelled
+  // terms with their exact coefficients.
   struct Case {
     const char* why;
     const char* zaehler;
@@ -83,7 +84,7 @@ TEST_F(KuerzungTest, CancelsCommonFactorsOfTermsTypedMultipliedOut) {
        {-2, 0, -1},
        {-125, 75, -15, 1},
        {-3.5}},
-      {"the gcd comes out 1: x-5 is found by the relative remainders",
+      {"the Doubles' gcd comes out 1: the exact one is x-5",
        "x^5-4.5x^4-9.4375x^3+25.125x^2+44.4375x+16.875",
        "x^6-4x^5-3.75x^4-5.25x^3-4.75x^2-1.25x",
        {-3.375, -9.5625, -6.9375, 0.5, 1},
@@ -97,14 +98,46 @@ TEST_F(KuerzungTest, CancelsCommonFactorsOfTermsTypedMultipliedOut) {
     Parser::ParseChain(c.zaehler, f.Zl, ok);
     Parser::ParseChain(c.nenner, f.Nn, ok);
     ASSERT_TRUE(ok) << c.why;
-    const Auswertung::Kuerzung k = KuerzeOhneExakt(f, kontext.Report);
+    Auswertung::ExakteTerme exakt{Auswertung::ExaktGelesen(c.zaehler, f.Zl, nullptr),
+                                  Auswertung::ExaktGelesen(c.nenner, f.Nn, nullptr)};
+    ASSERT_TRUE(exakt.Bekannt()) << c.why;
+    const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report, exakt);
     EXPECT_TRUE(k.gekuerzt) << c.why;
+    ASSERT_TRUE(exakt.Bekannt()) << c.why;
+    PolynomT zl;
+    ASSERT_TRUE(exakt.zaehler->RoundInto(zl)) << c.why;
+    EXPECT_EQ(KoeffizientenVon(zl), KoeffizientenVon(f.Zl)) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlDanach) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnDanach) << c.why;
     ASSERT_EQ(k.hebbareLuecken.count(), static_cast<int>(c.hebbar.size())) << c.why;
     for (std::size_t i = 0; i < c.hebbar.size(); ++i)
       EXPECT_NEAR(k.hebbareLuecken[static_cast<int>(i) + 1], c.hebbar[i], 1e-9) << c.why;
   }
+}
+
+TEST_F(KuerzungTest, RelativeGcdCancelsAFactorWrittenWith14Decimals) {
+  // The program writes 1/3 as 0.33333333333333, so beside a typed 3x-1 the exact gcd is 1; the
+  // relative one finds the factor, which both terms have a zero at. The exact terms no longer
+  // describe the cancelled f.
+  const char* zaehler = "3x^2+5x-2";
+  const char* nenner = "(x-0.33333333333333)(x-4)";
+  RationalT f;
+  bool ok = true;
+  Parser::ParseChain(zaehler, f.Zl, ok);
+  Parser::ParseChain(nenner, f.Nn, ok);
+  ASSERT_TRUE(ok);
+  Auswertung::ExakteTerme exakt{Auswertung::ExaktGelesen(zaehler, f.Zl, nullptr),
+                                Auswertung::ExaktGelesen(nenner, f.Nn, nullptr)};
+  ASSERT_TRUE(exakt.Bekannt());
+  const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report, exakt);
+  EXPECT_TRUE(k.gekuerzt);
+  EXPECT_FALSE(exakt.Bekannt());
+  ASSERT_EQ(f.Zl.grad(), 1);
+  ASSERT_EQ(f.Nn.grad(), 1);
+  EXPECT_NEAR(f.Zl.Koeff[0] / f.Zl.Koeff[1], 2, 1e-9);
+  EXPECT_NEAR(f.Nn.Koeff[0] / f.Nn.Koeff[1], -4, 1e-9);
+  ASSERT_EQ(k.hebbareLuecken.count(), 1);
+  EXPECT_NEAR(k.hebbareLuecken[1], 1.0 / 3, 1e-9);
 }
 
 TEST_F(KuerzungTest, RelativeRemaindersCancelNothingWithoutCommonZeros) {

@@ -167,7 +167,8 @@ std::vector<std::string> SchulfunktionenTest::Abweichungen(const Schulfunktion& 
     vergleiche(Text("AusgF2"), Zahl::Zahlfeldausgabe2(Menge(s.nullstellen)),
                "zeros " + Text("AusgF2"));
   if (nennerFrei)
-    vergleiche(Text("AusgF2N"), Zahl::Zahlfeldausgabe2(Menge(s.luecken)), "gaps " + Text("AusgF2N"));
+    vergleiche(Text("AusgF2N"), Zahl::Zahlfeldausgabe2(Menge(s.luecken)),
+               "gaps " + Text("AusgF2N"));
 
   const std::string& report = window().Report;
   const std::string bei = "Dadurch wurde die Funktion bei ";

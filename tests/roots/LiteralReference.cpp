@@ -154,51 +154,12 @@ void FindeKP(const RationalT& R, ZeroSet& K, std::int64_t& evaluations) {
       if (Zahl::IstNull(G[g] - x)) return false;
     return true;
   };
-  const auto order = [](const PolynomT& P, double x) {
-    PolynomT q;
-    q.KopieVon(P);
-    PolynomT h;
-    int m = 0;
-    while (q.grad() > 0 && Zahl::IstNull(q.FWert(x))) {
-      h.KopieVon(q);
-      q.PdurchxminusB(h, x);
-      ++m;
-    }
-    return m;
-  };
-  // Points with their least orders as zeros of the numerators of f' and f''.
-  std::vector<std::array<double, 3>> known;
-  for (int g = 1; g <= static_cast<int>(G[0]); ++g) {
-    const int p = order(R.Nn, G[g]);
-    known.push_back({G[g], double(p - 1), double(2 * p - 2)});
-  }
   const RationalT* RR = CoreContext::Instanz().RR.data();
-  ZeroSet Z0;
-  FindeNullstellen(RR[0].Zl, Z0, evaluations);
   std::vector<double> c;
-  for (int j = 1; j <= static_cast<int>(Z0[0]); ++j) {
-    c.push_back(Z0[j]);
-    const int m = order(RR[0].Zl, Z0[j]);
-    if (noGap(Z0[j])) known.push_back({Z0[j], double(m - 1), double(m - 2)});
-  }
-  for (int i = 1; i <= 2; ++i) {
-    PolynomT zaehler;
-    zaehler.KopieVon(RR[i].Zl);
-    for (const auto& k : known) {
-      PolynomT h;
-      for (int n = 0; n < static_cast<int>(k[i]) && zaehler.grad() > 0; ++n) {
-        h.KopieVon(zaehler);
-        zaehler.PdurchxminusB(h, k[0]);
-      }
-    }
+  for (int i = 0; i <= 2; ++i) {
     ZeroSet T;
-    FindeNullstellen(zaehler, T, evaluations);
-    for (int j = 1; j <= static_cast<int>(T[0]); ++j) {
-      bool nearGap = false;
-      for (int g = 1; g <= static_cast<int>(G[0]); ++g)
-        nearGap = nearGap || std::abs(G[g] - T[j]) <= 1e-5;
-      if (!nearGap) c.push_back(T[j]);
-    }
+    FindeNullstellen(RR[i].Zl, T, evaluations);
+    for (int j = 1; j <= static_cast<int>(T[0]); ++j) c.push_back(T[j]);
   }
   std::sort(c.begin(), c.end());
   const int u = static_cast<int>(c.size()) - 1;
