@@ -58,6 +58,10 @@ bool HauptF::Funktionsauswertung() {
                                unveraendert ? &geschrieben.funktion->Numerator() : nullptr),
       Auswertung::ExaktGelesen(nennerText, nenner,
                                unveraendert ? &geschrieben.funktion->Denominator() : nullptr)};
+  // The parser's partial products carry rounding errors that the term texts would show as noise
+  // digits; the exact terms give each coefficient as the nearest Double.
+  if (exakt.zaehler) exakt.zaehler->RoundInto(RRR.Zl);
+  if (exakt.nenner) exakt.nenner->RoundInto(RRR.Nn);
 
   const Auswertung::Kuerzung kuerzung = Auswertung::KuerzeGemeinsamenFaktor(RRR, Report, exakt);
   RRR.exakt = exakt.Fuer(RRR);
