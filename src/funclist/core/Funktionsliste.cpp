@@ -9,13 +9,20 @@ bool IstSchonImRing(const std::vector<std::string>& RListe, std::string_view s) 
 }
 
 void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s) {
-  if (!IstSchonImRing(RListe, s)) RListe.push_back(s);
+  if (!IstSchonImRing(RListe, s) && Dateigroesse(RListe) + 1 + s.size() <= kGroessteDatei)
+    RListe.push_back(s);
 }
 
 std::string Dateiinhalt(const std::vector<std::string>& RListe) {
   std::string zeile;
   for (std::size_t i = 1; i < RListe.size(); ++i) zeile += "$" + RListe[i];
   return zeile + "\n";
+}
+
+std::size_t Dateigroesse(const std::vector<std::string>& RListe) {
+  std::size_t groesse = 1;
+  for (std::size_t i = 1; i < RListe.size(); ++i) groesse += 1 + RListe[i].size();
+  return groesse;
 }
 
 std::vector<std::string> Eintraege(std::string_view inhalt) {

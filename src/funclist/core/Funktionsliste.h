@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,12 +12,19 @@ namespace Funktionsliste {
 
 inline const std::string kNullfunktion = "0 / 1  ";
 
+// The largest list file "Laden" reads, against a huge file chosen by mistake. The list never
+// grows past what saves to a file of this size, so every list the program saves loads again.
+inline constexpr std::size_t kGroessteDatei = std::size_t{64} << 20;
+
 bool IstSchonImRing(const std::vector<std::string>& RListe, std::string_view s);
-// The only way entries are added: appends s unless the list holds it already.
+// The only way single entries are added: appends s unless the list holds it already or its file
+// would then outgrow kGroessteDatei.
 void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s);
 
 // The file's content for a list, line end included.
 std::string Dateiinhalt(const std::vector<std::string>& RListe);
+// The size of that content, without building it.
+std::size_t Dateigroesse(const std::vector<std::string>& RListe);
 // The pieces a file's content offers to the list, in file order. The first character, the "$"
 // a saved file begins with, is dropped whatever it is; only line ends at the very end are
 // removed, so a line end inside the content stays part of its piece.

@@ -1,9 +1,11 @@
 #include "funclist/core/Listenbefehle.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 
 #include "algebra/TextSemantics.h"
+#include "funclist/core/Funktionsliste.h"
 
 namespace Funktionsliste {
 
@@ -19,10 +21,25 @@ std::int32_t NaechsterZeiger(const std::vector<std::string>& RListe, std::int32_
   return PZeiger < letzter ? PZeiger + 1 : 0;
 }
 
-void EintraegeAnfuegen(std::vector<std::string>& RListe, const std::vector<std::string>& stuecke) {
-  std::unordered_set<std::string> vorhanden(RListe.begin(), RListe.end());
-  for (const auto& s : stuecke)
-    if (vorhanden.insert(s).second) RListe.push_back(s);
+bool EintraegeAnfuegen(std::vector<std::string>& RListe, const std::vector<std::string>& stuecke) {
+  std::vector<bool> neu(stuecke.size());
+  std::size_t anzahl = RListe.size();
+  std::size_t groesse = Dateigroesse(RListe);
+  {
+    // Views into the list, which stays in place as long as the set lives.
+    std::unordered_set<std::string_view> vorhanden(RListe.begin(), RListe.end());
+    for (std::size_t i = 0; i < stuecke.size(); ++i) {
+      if (!vorhanden.insert(stuecke[i]).second) continue;
+      neu[i] = true;
+      ++anzahl;
+      groesse += 1 + stuecke[i].size();
+    }
+  }
+  if (groesse > kGroessteDatei) return false;
+  RListe.reserve(anzahl);
+  for (std::size_t i = 0; i < stuecke.size(); ++i)
+    if (neu[i]) RListe.push_back(stuecke[i]);
+  return true;
 }
 
 void Entfernen(std::vector<std::string>& RListe, const std::string& s) {

@@ -13,6 +13,15 @@ QString Dateiname(const std::filesystem::path& pfad) {
   return QFile::decodeName(pfad.c_str());
 }
 
+std::string Genannt(const std::filesystem::path& pfad) {
+  return "„" + Dateiname(pfad).toStdString() + "“";
+}
+
+// The size limit as the user reads it.
+std::string Grenze() {
+  return std::to_string(Funktionsliste::kGroessteDatei >> 20) + " MiB";
+}
+
 using Funktionsliste::Befund;
 
 // Why a file that was looked at or read is no list file; empty for the other refusals.
@@ -28,9 +37,10 @@ std::string Grund(Befund befund) {
       return "sondern ein Socket";
     case Befund::Sonderdatei:
       return "sondern eine Sonderdatei";
+    case Befund::ZuGross:
+      return "denn die Datei ist größer als " + Grenze();
     case Befund::KeinText:
       return "denn die Datei ist kein reiner Text in UTF-8";
-    case Befund::ZuGross:
     case Befund::NichtLesbar:
     case Befund::Gelesen:
       break;
@@ -38,15 +48,32 @@ std::string Grund(Befund befund) {
   return {};
 }
 
-// What the user is told when a chosen file is not loaded; a file that is no list is named, since
-// a file dialog makes it easy to pick the wrong one.
+const std::string kListeBleibt = ". Die Funktionsliste bleibt unverändert.";
+
+// What the user is told when a chosen file is not loaded; the file is named, since a file dialog
+// makes it easy to pick the wrong one.
 std::string Ablehnung(Befund befund, const std::filesystem::path& pfad) {
-  if (befund == Befund::ZuGross)
-    return "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.";
   const std::string grund = Grund(befund);
   if (grund.empty()) return "Die Datei konnte nicht gelesen werden.";
-  return "„" + Dateiname(pfad).toStdString() + "“ ist keine Funktionsliste, " + grund +
-         ". Die Funktionsliste bleibt unverändert.";
+  return Genannt(pfad) + " ist keine Funktionsliste, " + grund + kListeBleibt;
+}
+
+std::string ListeZuGross(const std::filesystem::path& pfad) {
+  return Genannt(pfad) +
+         " wird nicht geladen, denn mit den Einträgen dieser Datei würde die Funktionsliste "
+         "größer, als sich speichern und wieder laden lässt (mehr als " +
+         Grenze() + ")" + kListeBleibt;
+}
+
+// Reads the file and appends its entries; what the user is told when it is not loaded, empty
+// when it is. Nothing is offered to the list before the whole file has been read and found to
+// be a list that the list can take.
+std::string Anfuegen(std::vector<std::string>& RListe, const std::filesystem::path& quelle) {
+  const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(quelle);
+  if (gelesen.befund != Befund::Gelesen) return Ablehnung(gelesen.befund, quelle);
+  if (!Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt)))
+    return ListeZuGross(quelle);
+  return {};
 }
 
 }  // namespace
@@ -68,14 +95,9 @@ void HauptF::RSpeichern() {
         "bleibt unverändert.");
 }
 
-// Nothing is offered to the list before the whole file has been read and found to be a list.
 void HauptF::RLaden() {
   const auto quelle = Services().GetOpenFolderItem("");
   if (!quelle) return;
-  const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(*quelle);
-  if (gelesen.befund != Befund::Gelesen) {
-    MsgBox(Ablehnung(gelesen.befund, *quelle));
-    return;
-  }
-  Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt));
+  if (const std::string ablehnung = Anfuegen(RListe, *quelle); !ablehnung.empty())
+    MsgBox(ablehnung);
 }

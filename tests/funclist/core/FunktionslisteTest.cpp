@@ -21,9 +21,26 @@ TEST(Funktionsliste, StoreKeepsFirstOccurrencesOnly) {
 }
 
 TEST(Funktionsliste, FileContentIsOneLine) {
-  EXPECT_EQ(Funktionsliste::Dateiinhalt({kNullfunktion}), "\n");
-  EXPECT_EQ(Funktionsliste::Dateiinhalt({kNullfunktion, "x  / 1  ", "(1  + x  ) / x  "}),
-            "$x  / 1  $(1  + x  ) / x  \n");
+  const Liste leer{kNullfunktion};
+  const Liste zwei{kNullfunktion, "x  / 1  ", "(1  + x  ) / x  "};
+  EXPECT_EQ(Funktionsliste::Dateiinhalt(leer), "\n");
+  EXPECT_EQ(Funktionsliste::Dateiinhalt(zwei), "$x  / 1  $(1  + x  ) / x  \n");
+  EXPECT_EQ(Funktionsliste::Dateigroesse(leer), 1u);
+  EXPECT_EQ(Funktionsliste::Dateigroesse(zwei), Funktionsliste::Dateiinhalt(zwei).size());
+}
+
+// The list never grows past what saves to a file that loads again.
+TEST(Funktionsliste, StoreStopsWhereTheFileWouldOutgrowTheLimit) {
+  Liste l{kNullfunktion};
+  // "$", the entry and the line end leave room for two bytes more: one entry of one character.
+  l.emplace_back(Funktionsliste::kGroessteDatei - 4, 'x');
+  Funktionsliste::fInRListeEinfuegen(l, "ab");
+  ASSERT_EQ(l.size(), 2u) << "a file one byte above the limit would not load";
+  Funktionsliste::fInRListeEinfuegen(l, "a");
+  ASSERT_EQ(l.size(), 3u);
+  EXPECT_EQ(Funktionsliste::Dateigroesse(l), Funktionsliste::kGroessteDatei);
+  Funktionsliste::fInRListeEinfuegen(l, "");
+  EXPECT_EQ(l.size(), 3u);
 }
 
 TEST(Funktionsliste, ReadingPieces) {

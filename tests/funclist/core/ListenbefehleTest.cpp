@@ -58,9 +58,37 @@ TEST(Listenbefehle, AppendingPiecesAsSuccessiveInsertionsWould) {
     Liste einzeln = c.vorher;
     for (const auto& s : c.stuecke) Funktionsliste::fInRListeEinfuegen(einzeln, s);
     Liste zusammen = c.vorher;
-    Funktionsliste::EintraegeAnfuegen(zusammen, c.stuecke);
+    EXPECT_TRUE(Funktionsliste::EintraegeAnfuegen(zusammen, c.stuecke)) << c.why;
     EXPECT_EQ(zusammen, einzeln) << c.why;
   }
+}
+
+// Whole or not at all, so that the list still saves to a file that loads; pieces already listed
+// take no room. One list fills up step by step.
+TEST(Listenbefehle, AppendingStopsWholeWhereTheFileWouldOutgrowTheLimit) {
+  Liste l{kNullfunktion};
+  // "$", the entry and the line end leave room for ten bytes more.
+  const std::string gross = l.emplace_back(Funktionsliste::kGroessteDatei - 12, 'x');
+  struct Step {
+    const char* why;
+    Liste stuecke;
+    bool angefuegt;
+    std::size_t eintraege;
+  };
+  const Step steps[] = {
+      {"one byte above the limit, an empty piece taking its dollar", {"123456789", ""}, false, 2},
+      {"two pieces that fit only one by one", {"12345", "6789"}, false, 2},
+      {"a repeated piece counts once", {"1234", "1234"}, true, 3},
+      {"up to the limit, the listed pieces taking no room", {gross, "1234", "abcd"}, true, 4},
+      {"nothing more, not even an empty piece", {""}, false, 4},
+  };
+  for (const auto& s : steps) {
+    EXPECT_EQ(Funktionsliste::EintraegeAnfuegen(l, s.stuecke), s.angefuegt) << s.why;
+    EXPECT_EQ(l.size(), s.eintraege) << s.why;
+    EXPECT_LE(Funktionsliste::Dateigroesse(l), Funktionsliste::kGroessteDatei) << s.why;
+  }
+  EXPECT_EQ(Funktionsliste::Dateigroesse(l), Funktionsliste::kGroessteDatei);
+  EXPECT_EQ(l.back(), "abcd");
 }
 
 TEST(Listenbefehle, RemovingKeepsTheZeroFunctionAndTheOrder) {
