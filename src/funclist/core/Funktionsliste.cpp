@@ -25,6 +25,15 @@ std::size_t Dateigroesse(const std::vector<std::string>& RListe) {
   return groesse;
 }
 
+Speicherhindernis Hindernis(const std::vector<std::string>& RListe) {
+  if (Dateigroesse(RListe) > kGroessteDatei) return Speicherhindernis::ZuGross;
+  if (RListe.size() < 2) return Speicherhindernis::Keines;
+  const std::string& letzter = RListe.back();
+  if (letzter.empty() || letzter.back() == '\r' || letzter.back() == '\n')
+    return Speicherhindernis::LetzterEintrag;
+  return Speicherhindernis::Keines;
+}
+
 std::vector<std::string> Eintraege(std::string_view inhalt) {
   std::vector<std::string> stuecke;
   // The dropped first character may take several bytes in UTF-8.

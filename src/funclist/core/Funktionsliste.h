@@ -25,6 +25,13 @@ void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s);
 std::string Dateiinhalt(const std::vector<std::string>& RListe);
 // The size of that content, without building it.
 std::size_t Dateigroesse(const std::vector<std::string>& RListe);
+// What keeps the file of a list from giving the same list back when loaded. Entries hold no "$"
+// and only text that the reader accepts, since each is a function text or a piece of a file
+// that the reader accepted; so only the size and the last entry, whose line ends loading
+// removes, can stand in the way.
+enum class Speicherhindernis { Keines, ZuGross, LetzterEintrag };
+Speicherhindernis Hindernis(const std::vector<std::string>& RListe);
+
 // The pieces a file's content offers to the list, in file order. The first character, the "$"
 // a saved file begins with, is dropped whatever it is; only line ends at the very end are
 // removed, so a line end inside the content stays part of its piece.

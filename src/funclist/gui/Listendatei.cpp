@@ -76,23 +76,45 @@ std::string Anfuegen(std::vector<std::string>& RListe, const std::filesystem::pa
   return {};
 }
 
+// Why the file of this list would not give the same list back when loaded; empty when it would.
+std::string Hindernisgrund(const std::vector<std::string>& RListe) {
+  switch (Funktionsliste::Hindernis(RListe)) {
+    case Funktionsliste::Speicherhindernis::ZuGross:
+      return "ihre Datei wäre größer als " + Grenze() + " und ließe sich nicht wieder laden";
+    case Funktionsliste::Speicherhindernis::LetzterEintrag:
+      return "ihr letzter Eintrag ist leer oder endet mit einem Zeilenende und ginge beim Laden "
+             "verloren";
+    case Funktionsliste::Speicherhindernis::Keines:
+      break;
+  }
+  return {};
+}
+
+// Written through a temporary file that replaces the target only when everything was written.
+bool Schreiben(const std::vector<std::string>& RListe, const std::filesystem::path& ziel) {
+  const std::string zeile = Funktionsliste::Dateiinhalt(RListe);
+  QSaveFile datei(Dateiname(ziel));
+  return datei.open(QIODevice::WriteOnly) &&
+         datei.write(zeile.data(), static_cast<qint64>(zeile.size())) ==
+             static_cast<qint64>(zeile.size()) &&
+         datei.commit();
+}
+
+const std::string kFruehereBleibt = "eine früher gespeicherte Datei bleibt unverändert.";
+
 }  // namespace
 
-// Written through a temporary file that replaces the target only when everything was written,
-// so a failed save leaves an earlier file as it was.
+// A list whose file would not load back to it is refused before a file is chosen; a failed save
+// leaves an earlier file as it was.
 void HauptF::RSpeichern() {
+  if (const std::string hindernis = Hindernisgrund(RListe); !hindernis.empty()) {
+    MsgBox("Die Funktionsliste wird nicht gespeichert, denn " + hindernis + "; " + kFruehereBleibt);
+    return;
+  }
   const auto ziel = Services().GetSaveFolderItem("text", "RDaten");
   if (!ziel) return;
-  const std::string zeile = Funktionsliste::Dateiinhalt(RListe);
-  QSaveFile datei(Dateiname(*ziel));
-  const bool gespeichert = datei.open(QIODevice::WriteOnly) &&
-                           datei.write(zeile.data(), static_cast<qint64>(zeile.size())) ==
-                               static_cast<qint64>(zeile.size()) &&
-                           datei.commit();
-  if (!gespeichert)
-    MsgBox(
-        "Die Funktionsliste konnte nicht gespeichert werden; eine früher gespeicherte Datei "
-        "bleibt unverändert.");
+  if (!Schreiben(RListe, *ziel))
+    MsgBox("Die Funktionsliste konnte nicht gespeichert werden; " + kFruehereBleibt);
 }
 
 void HauptF::RLaden() {

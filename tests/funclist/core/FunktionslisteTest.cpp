@@ -62,6 +62,47 @@ TEST(Funktionsliste, ReadingPieces) {
   for (const auto& c : cases) EXPECT_EQ(Funktionsliste::Eintraege(c.inhalt), c.stuecke) << c.why;
 }
 
+// Whatever the list holds, either its file gives it back or saving is refused for the reason
+// given: an entry that loading cuts short, or a file that "Laden" would not read.
+TEST(Funktionsliste, AFileThatWouldNotGiveTheListBackIsNamedByItsHindrance) {
+  using Funktionsliste::Speicherhindernis;
+  struct Case {
+    const char* why;
+    Liste liste;
+    Speicherhindernis hindernis;
+  };
+  const Case cases[] = {
+      {"only the zero function", {kNullfunktion}, Speicherhindernis::Keines},
+      {"function texts", {kNullfunktion, "x  / 1  ", "3  / 1  "}, Speicherhindernis::Keines},
+      {"an empty entry before the last", {kNullfunktion, "", "a"}, Speicherhindernis::Keines},
+      {"line ends and blanks inside and at the end",
+       {kNullfunktion, "a\r\n", "b\nc  "},
+       Speicherhindernis::Keines},
+      {"an empty last entry", {kNullfunktion, "a", ""}, Speicherhindernis::LetzterEintrag},
+      {"a last entry ending with 13 10",
+       {kNullfunktion, "a\r\n"},
+       Speicherhindernis::LetzterEintrag},
+      {"a last entry ending with 13",
+       {kNullfunktion, "a", "b\r"},
+       Speicherhindernis::LetzterEintrag},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Funktionsliste::Hindernis(c.liste), c.hindernis) << c.why;
+    const std::string datei = Funktionsliste::Dateiinhalt(c.liste);
+    Liste geladen{kNullfunktion};
+    for (const auto& s : Funktionsliste::Eintraege(datei))
+      Funktionsliste::fInRListeEinfuegen(geladen, s);
+    EXPECT_EQ(geladen == c.liste, c.hindernis == Speicherhindernis::Keines) << c.why;
+  }
+
+  // A file above the limit would not load at all.
+  Liste gross{kNullfunktion};
+  gross.emplace_back(Funktionsliste::kGroessteDatei - 2, 'x');
+  EXPECT_EQ(Funktionsliste::Hindernis(gross), Speicherhindernis::Keines) << "exactly the limit";
+  gross.back() += 'x';
+  EXPECT_EQ(Funktionsliste::Hindernis(gross), Speicherhindernis::ZuGross) << "one byte above";
+}
+
 TEST(Funktionsliste, WrittenFileReadsBackToTheSameList) {
   const Liste l{kNullfunktion, "(- 1  + x^2  ) / x  ", "x  / (1  + x  )^2", "3  / 1  "};
   Liste geladen{kNullfunktion};

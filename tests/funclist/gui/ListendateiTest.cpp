@@ -237,6 +237,46 @@ TEST_F(Listendatei, TheListStopsAtTheLimitAndTheFullListLoadsBack) {
   EXPECT_EQ(services.msgBoxTexts.size(), 2u);
 }
 
+// Refused before a file is chosen, so that no earlier file is replaced by one that would not
+// give the list back.
+TEST_F(Listendatei, AListWhoseFileWouldNotLoadBackIsNotSaved) {
+  Schreibe(Pfad("leer"), "$a$$0 / 1  \n");
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("leer"));
+  ASSERT_EQ(window().RListe, (Liste{kNullfunktion, "a", ""})) << "loading brings such a list";
+
+  const std::string verloren =
+      "ihr letzter Eintrag ist leer oder endet mit einem Zeilenende und ginge beim Laden verloren";
+  Liste zuGross{kNullfunktion};
+  zuGross.emplace_back(Funktionsliste::kGroessteDatei - 1, 'x');
+  struct Case {
+    const char* why;
+    Liste liste;
+    std::string grund;
+  };
+  const Case cases[] = {
+      {"an empty last entry", window().RListe, verloren},
+      {"a last entry ending with a line end", {kNullfunktion, "a\r\n"}, verloren},
+      {"a file above the limit", std::move(zuGross),
+       "ihre Datei wäre größer als 64 MiB und ließe sich nicht wieder laden"},
+  };
+  Schreibe(Pfad("RDaten"), "$frueher\n");
+  for (const auto& c : cases) {
+    window().RListe = c.liste;
+    services.msgBoxTexts.clear();
+    services.AnswerDialog(PressedButton::ActionButton);
+    services.ExpectMsgBox();
+    Waehle("RinglisteB", "    Speichern");
+    EXPECT_EQ(services.msgBoxTexts,
+              Liste{"Die Funktionsliste wird nicht gespeichert, denn " + c.grund +
+                    "; eine früher gespeicherte Datei bleibt unverändert."})
+        << c.why;
+    EXPECT_TRUE(window().RListe == c.liste) << c.why;
+  }
+  EXPECT_TRUE(services.saveDialogNames.empty());
+  EXPECT_EQ(Inhalt(Pfad("RDaten")), "$frueher\n");
+}
+
 TEST_F(Listendatei, AFileThatCannotBeReadIsSaidSoAndAddsNothing) {
   const Liste vorher = window().RListe;
   Laden(Pfad("fehlt"), true);
