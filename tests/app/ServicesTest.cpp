@@ -145,6 +145,7 @@ TEST(ScrollingMessageBoxTest, EveryLineEndIsOneLineBreak) {
       {"a lone 13", "a\rb", QStringLiteral("a\nb")},
       {"two 10s are two breaks", "a\n\nb", QStringLiteral("a\n\nb")},
       {"form feeds of the reduction report", "\fa\f\fb\f", QStringLiteral("a\n\nb")},
+      {"breaks before and after the text show nothing", "\r\n\n\ra\n\r\n", QStringLiteral("a")},
   };
   for (const auto& c : cases) {
     ScrollingMessageBox box(c.text, nullptr);

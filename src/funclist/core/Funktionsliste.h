@@ -32,9 +32,11 @@ std::size_t Dateigroesse(const std::vector<std::string>& RListe);
 enum class Speicherhindernis { Keines, ZuGross, LetzterEintrag };
 Speicherhindernis Hindernis(const std::vector<std::string>& RListe);
 
-// The pieces a file's content offers to the list, in file order. The first character, the "$"
-// a saved file begins with, is dropped whatever it is; only line ends at the very end are
-// removed, so a line end inside the content stays part of its piece.
-std::vector<std::string> Eintraege(std::string_view inhalt);
+// The pieces a file's content offers to the list, in file order, as views into the content. The
+// first character, the "$" a saved file begins with, is dropped whatever it is; only line ends
+// at the very end are removed, so a line end inside the content stays part of its piece.
+std::vector<std::string_view> Eintraege(std::string_view inhalt);
+// The views would outlive a content that is a temporary.
+std::vector<std::string_view> Eintraege(std::string&& inhalt) = delete;
 
 }  // namespace Funktionsliste

@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_set>
 
 #include "algebra/TextSemantics.h"
 #include "funclist/core/Funktionsliste.h"
+#include "funclist/core/TextSet.h"
 
 namespace Funktionsliste {
 
 std::string Anzeigetext(const std::vector<std::string>& RListe) {
   const std::string zeilenende = text::Chr(10) + text::Chr(13);
   std::string t = "Verwendete Funktionsterme:" + zeilenende;
-  for (const auto& eintrag : RListe) t += eintrag + zeilenende;
+  std::size_t groesse = t.size();
+  for (const auto& eintrag : RListe) groesse += eintrag.size() + zeilenende.size();
+  t.reserve(groesse);
+  for (const auto& eintrag : RListe) t.append(eintrag).append(zeilenende);
   return t;
 }
 
@@ -21,15 +24,17 @@ std::int32_t NaechsterZeiger(const std::vector<std::string>& RListe, std::int32_
   return PZeiger < letzter ? PZeiger + 1 : 0;
 }
 
-bool EintraegeAnfuegen(std::vector<std::string>& RListe, const std::vector<std::string>& stuecke) {
+bool EintraegeAnfuegen(std::vector<std::string>& RListe,
+                       const std::vector<std::string_view>& stuecke) {
   std::vector<bool> neu(stuecke.size());
   std::size_t anzahl = RListe.size();
   std::size_t groesse = Dateigroesse(RListe);
   {
     // Views into the list, which stays in place as long as the set lives.
-    std::unordered_set<std::string_view> vorhanden(RListe.begin(), RListe.end());
+    TextSet vorhanden;
+    for (const auto& eintrag : RListe) vorhanden.Insert(eintrag);
     for (std::size_t i = 0; i < stuecke.size(); ++i) {
-      if (!vorhanden.insert(stuecke[i]).second) continue;
+      if (!vorhanden.Insert(stuecke[i])) continue;
       neu[i] = true;
       ++anzahl;
       groesse += 1 + stuecke[i].size();
@@ -38,7 +43,7 @@ bool EintraegeAnfuegen(std::vector<std::string>& RListe, const std::vector<std::
   if (groesse > kGroessteDatei) return false;
   RListe.reserve(anzahl);
   for (std::size_t i = 0; i < stuecke.size(); ++i)
-    if (neu[i]) RListe.push_back(stuecke[i]);
+    if (neu[i]) RListe.emplace_back(stuecke[i]);
   return true;
 }
 

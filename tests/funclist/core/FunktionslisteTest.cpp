@@ -47,7 +47,7 @@ TEST(Funktionsliste, ReadingPieces) {
   struct Case {
     const char* why;
     std::string inhalt;
-    Liste stuecke;
+    std::vector<std::string_view> stuecke;
   };
   const Case cases[] = {
       {"empty file", "", {}},
@@ -90,8 +90,8 @@ TEST(Funktionsliste, AFileThatWouldNotGiveTheListBackIsNamedByItsHindrance) {
     EXPECT_EQ(Funktionsliste::Hindernis(c.liste), c.hindernis) << c.why;
     const std::string datei = Funktionsliste::Dateiinhalt(c.liste);
     Liste geladen{kNullfunktion};
-    for (const auto& s : Funktionsliste::Eintraege(datei))
-      Funktionsliste::fInRListeEinfuegen(geladen, s);
+    for (const auto s : Funktionsliste::Eintraege(datei))
+      Funktionsliste::fInRListeEinfuegen(geladen, std::string(s));
     EXPECT_EQ(geladen == c.liste, c.hindernis == Speicherhindernis::Keines) << c.why;
   }
 
@@ -106,8 +106,9 @@ TEST(Funktionsliste, AFileThatWouldNotGiveTheListBackIsNamedByItsHindrance) {
 TEST(Funktionsliste, WrittenFileReadsBackToTheSameList) {
   const Liste l{kNullfunktion, "(- 1  + x^2  ) / x  ", "x  / (1  + x  )^2", "3  / 1  "};
   Liste geladen{kNullfunktion};
-  for (const auto& s : Funktionsliste::Eintraege(Funktionsliste::Dateiinhalt(l)))
-    Funktionsliste::fInRListeEinfuegen(geladen, s);
+  const std::string datei = Funktionsliste::Dateiinhalt(l);
+  for (const auto s : Funktionsliste::Eintraege(datei))
+    Funktionsliste::fInRListeEinfuegen(geladen, std::string(s));
   EXPECT_EQ(geladen, l);
 }
 

@@ -42,12 +42,18 @@ TEST(Listenbefehle, FetchingWalksRoundTheList) {
 }
 
 TEST(Listenbefehle, AppendingPiecesAsSuccessiveInsertionsWould) {
+  Liste viele;
+  for (int i = 0; i < 5000; ++i) viele.push_back(std::to_string(i % 3000) + "  / x  ");
+  const Liste vieleVorher = {kNullfunktion, "7  / x  ", "a"};
   struct Case {
     const char* why;
     Liste vorher;
-    Liste stuecke;
+    std::vector<std::string_view> stuecke;
   };
   const Case cases[] = {
+      {"thousands of pieces, some repeated, some listed already",
+       vieleVorher,
+       {viele.begin(), viele.end()}},
       {"new pieces in file order", {kNullfunktion, "a"}, {"c", "b"}},
       {"pieces already there are skipped", {kNullfunktion, "a"}, {"a", kNullfunktion, "b"}},
       {"a piece twice in the file is added once", {kNullfunktion}, {"b", "", "b", ""}},
@@ -56,7 +62,7 @@ TEST(Listenbefehle, AppendingPiecesAsSuccessiveInsertionsWould) {
   };
   for (const auto& c : cases) {
     Liste einzeln = c.vorher;
-    for (const auto& s : c.stuecke) Funktionsliste::fInRListeEinfuegen(einzeln, s);
+    for (const auto s : c.stuecke) Funktionsliste::fInRListeEinfuegen(einzeln, std::string(s));
     Liste zusammen = c.vorher;
     EXPECT_TRUE(Funktionsliste::EintraegeAnfuegen(zusammen, c.stuecke)) << c.why;
     EXPECT_EQ(zusammen, einzeln) << c.why;
@@ -67,11 +73,13 @@ TEST(Listenbefehle, AppendingPiecesAsSuccessiveInsertionsWould) {
 // take no room. One list fills up step by step.
 TEST(Listenbefehle, AppendingStopsWholeWhereTheFileWouldOutgrowTheLimit) {
   Liste l{kNullfunktion};
+  // Views into the large entry stay valid as long as the list is not moved.
+  l.reserve(8);
   // "$", the entry and the line end leave room for ten bytes more.
-  const std::string gross = l.emplace_back(Funktionsliste::kGroessteDatei - 12, 'x');
+  const std::string_view gross = l.emplace_back(Funktionsliste::kGroessteDatei - 12, 'x');
   struct Step {
     const char* why;
-    Liste stuecke;
+    std::vector<std::string_view> stuecke;
     bool angefuegt;
     std::size_t eintraege;
   };
