@@ -71,11 +71,13 @@ void LoadListFile(benchmark::State& state, ListFile make) {
 }
 BENCHMARK_CAPTURE(LoadListFile, function_texts, FunctionTexts)
     ->Arg(1)
+    ->Arg(4)
     ->Arg(16)
     ->Arg(64)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LoadListFile, shortest_entries, ShortestEntries)
     ->Arg(1)
+    ->Arg(4)
     ->Arg(16)
     ->Unit(benchmark::kMillisecond);
 
@@ -94,11 +96,13 @@ void SaveList(benchmark::State& state, ListFile make) {
 }
 BENCHMARK_CAPTURE(SaveList, function_texts, FunctionTexts)
     ->Arg(1)
+    ->Arg(4)
     ->Arg(16)
     ->Arg(64)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveList, shortest_entries, ShortestEntries)
     ->Arg(1)
+    ->Arg(4)
     ->Arg(16)
     ->Unit(benchmark::kMillisecond);
 
@@ -124,11 +128,13 @@ void ShowListOf(benchmark::State& state, ListFile make) {
 }
 BENCHMARK_CAPTURE(ShowListOf, function_texts, FunctionTexts)
     ->Arg(1)
+    ->Arg(4)
     ->Arg(16)
     ->Arg(64)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ShowListOf, shortest_entries, ShortestEntries)
     ->Arg(1)
+    ->Arg(4)
     ->Arg(16)
     ->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <system_error>
 
+#include "app/BusyCursor.h"
 #include "app/HauptF.h"
 #include "funclist/core/Funktionsliste.h"
 #include "funclist/core/Listenbefehle.h"
@@ -69,6 +71,9 @@ std::string ListeZuGross(const std::filesystem::path& pfad) {
 // when it is. Nothing is offered to the list before the whole file has been read and found to
 // be a list that the list can take.
 std::string Anfuegen(std::vector<std::string>& RListe, const std::filesystem::path& quelle) {
+  std::error_code keineDatei;
+  const auto groesse = std::filesystem::file_size(quelle, keineDatei);
+  const BusyCursor busy(keineDatei ? 0 : groesse);
   const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(quelle);
   if (gelesen.befund != Befund::Gelesen) return Ablehnung(gelesen.befund, quelle);
   if (!Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt)))
@@ -92,6 +97,7 @@ std::string Hindernisgrund(const std::vector<std::string>& RListe) {
 
 // Written through a temporary file that replaces the target only when everything was written.
 bool Schreiben(const std::vector<std::string>& RListe, const std::filesystem::path& ziel) {
+  const BusyCursor busy(Funktionsliste::Dateigroesse(RListe));
   const std::string zeile = Funktionsliste::Dateiinhalt(RListe);
   QSaveFile datei(Dateiname(ziel));
   return datei.open(QIODevice::WriteOnly) &&

@@ -4,6 +4,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <chrono>
 #include <condition_variable>
@@ -235,6 +236,7 @@ TEST_F(Listendatei, TheListStopsAtTheLimitAndTheFullListLoadsBack) {
   Laden(Pfad("RDaten"));
   EXPECT_TRUE(window().RListe == voll) << "the full list loads back";
   EXPECT_EQ(services.msgBoxTexts.size(), 2u);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor of each step is gone";
 }
 
 // Refused before a file is chosen, so that no earlier file is replaced by one that would not
