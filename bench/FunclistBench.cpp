@@ -1,6 +1,6 @@
-// What the list file costs with the real window, offscreen, with scripted services: saving and
-// loading the largest list file the program accepts, and showing what such a file loads in the
-// real message box of "Anzeigen".
+// What the list file costs with the real window, offscreen, with scripted services: loading and
+// saving lists up to the largest file the program accepts, and "Anzeigen" of such a list in the
+// real message box, from building its text until the box has been painted.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,18 +20,45 @@
 
 namespace {
 
-// Distinct short entries up to just below the size limit: the most pieces a file may offer.
-std::string FullListFile() {
+using ListFile = std::string (*)(std::size_t bytes);
+
+// A list file of at most this many bytes whose entries are made by entry(i), all distinct.
+template <class Entry>
+std::string FileOf(std::size_t bytes, Entry entry) {
   std::string content;
-  for (int i = 0; content.size() < (std::size_t{1} << 20) - 16; ++i)
-    content += "$" + std::to_string(i);
+  for (std::int64_t i = 0;; ++i) {
+    const std::string next = "$" + entry(i);
+    if (content.size() + next.size() + 1 > bytes) break;
+    content += next;
+  }
   return content + "\n";
 }
 
-void LoadFullListFile(benchmark::State& state) {
+// Function texts as the evaluation run writes them, about 30 bytes each.
+std::string FunctionTexts(std::size_t bytes) {
+  return FileOf(
+      bytes, [](std::int64_t i) { return "(" + std::to_string(i) + "  + x^3  ) / (1  + x^2  )"; });
+}
+
+// The shortest distinct entries: the most pieces a file of this size may offer.
+std::string ShortestEntries(std::size_t bytes) {
+  return FileOf(bytes, [](std::int64_t i) { return std::to_string(i); });
+}
+
+std::size_t Bytes(const benchmark::State& state) {
+  return static_cast<std::size_t>(state.range(0)) << 20;
+}
+
+// The window's list as loading this file into a list of only the zero function leaves it.
+void LoadIntoWindow(HauptF& w, const std::string& file) {
+  w.RListe = {Funktionsliste::kNullfunktion};
+  Funktionsliste::EintraegeAnfuegen(w.RListe, Funktionsliste::Eintraege(file));
+}
+
+void LoadListFile(benchmark::State& state, ListFile make) {
   QTemporaryDir folder;
   const std::filesystem::path file = folder.filePath("RDaten").toStdString();
-  std::ofstream(file, std::ios::binary) << FullListFile();
+  std::ofstream(file, std::ios::binary) << make(Bytes(state));
   HauptF& w = OpenedWindow();
   for (auto _ : state) {
     state.PauseTiming();
@@ -41,39 +69,47 @@ void LoadFullListFile(benchmark::State& state) {
   }
   state.counters["entries"] = static_cast<double>(w.RListe.size());
 }
-BENCHMARK(LoadFullListFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadListFile, function_texts, FunctionTexts)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
+    ->Arg(64)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadListFile, shortest_entries, ShortestEntries)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
+    ->Unit(benchmark::kMillisecond);
 
-void SaveFullList(benchmark::State& state) {
+void SaveList(benchmark::State& state, ListFile make) {
   QTemporaryDir folder;
   const std::filesystem::path file = folder.filePath("RDaten").toStdString();
   HauptF& w = OpenedWindow();
-  w.RListe = {Funktionsliste::kNullfunktion};
-  Funktionsliste::Eintraege(FullListFile()).swap(w.RListe);
+  LoadIntoWindow(w, make(Bytes(state)));
   for (auto _ : state) {
     state.PauseTiming();
     Services().AnswerSaveDialog(file);
     state.ResumeTiming();
     w.RSpeichern();
   }
+  state.counters["entries"] = static_cast<double>(w.RListe.size());
 }
-BENCHMARK(SaveFullList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveList, function_texts, FunctionTexts)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
+    ->Arg(64)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveList, shortest_entries, ShortestEntries)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
+    ->Unit(benchmark::kMillisecond);
 
-// A file of one entry of n characters without a single break point.
-std::string OneLineFile(std::size_t n) {
-  return "$" + std::string(n, 'x');
-}
-
-// "Anzeigen" after loading this file: from the call of the real box until it has been painted
-// and closed again.
-void ShowLoadedList(benchmark::State& state, const std::string& file) {
-  QTemporaryDir folder;
-  const std::filesystem::path path = folder.filePath("RDaten").toStdString();
-  std::ofstream(path, std::ios::binary) << file;
+// "Anzeigen" of this list: its text built, the real box shown, painted and closed again.
+void ShowList(benchmark::State& state, const std::string& file) {
   HauptF& w = OpenedWindow();
-  w.RListe = {Funktionsliste::kNullfunktion};
-  Services().AnswerOpenDialog(path);
-  w.RLaden();
-  const std::string text = Funktionsliste::Anzeigetext(w.RListe);
+  LoadIntoWindow(w, file);
   QtServices services;
   for (auto _ : state) {
     QTimer::singleShot(0, [] {
@@ -82,18 +118,36 @@ void ShowLoadedList(benchmark::State& state, const std::string& file) {
         box->reject();
       }
     });
-    services.MsgBox(text);
+    services.MsgBox(Funktionsliste::Anzeigetext(w.RListe));
   }
   state.counters["entries"] = static_cast<double>(w.RListe.size());
 }
-BENCHMARK_CAPTURE(ShowLoadedList, full_list_file, FullListFile())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ShowLoadedList, one_line_of_1MiB, OneLineFile((std::size_t{1} << 20) - 2))
+
+void ShowListOf(benchmark::State& state, ListFile make) {
+  ShowList(state, make(Bytes(state)));
+}
+BENCHMARK_CAPTURE(ShowListOf, function_texts, FunctionTexts)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
+    ->Arg(64)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ShowLoadedList, one_line_of_200KB, OneLineFile(200000))
+BENCHMARK_CAPTURE(ShowListOf, shortest_entries, ShortestEntries)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ShowLoadedList, entry_of_15000, OneLineFile(15000))
+
+// A file of one entry of n characters without a single break point.
+std::string OneLineFile(std::size_t n) {
+  return "$" + std::string(n, 'x');
+}
+
+BENCHMARK_CAPTURE(ShowList, one_line_of_1MiB, OneLineFile((std::size_t{1} << 20) - 2))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ShowLoadedList, entry_of_2000, OneLineFile(2000))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ShowList, one_line_of_200KB, OneLineFile(200000))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ShowList, entry_of_15000, OneLineFile(15000))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ShowList, entry_of_2000, OneLineFile(2000))->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStringTokenizer>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,21 +19,28 @@ namespace {
 // the reduction report, begin and end each entry with a form feed; on screen all of them are line
 // breaks, a pair of codes 10 and 13 in either order a single one.
 QString DisplayText(const std::string& text) {
-  const QString given = QString::fromStdString(text);
-  QString shown;
-  shown.reserve(given.size());
+  QString shown = QString::fromStdString(text);
   const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
-  for (qsizetype i = 0; i < given.size(); ++i) {
-    const QChar c = given[i];
+  // No replacement is longer than what it replaces, so the text is rewritten in place: a list of
+  // megabytes would otherwise be copied once more.
+  QChar* const begin = shown.data();
+  const QChar* const end = begin + shown.size();
+  const QChar* in = begin;
+  QChar* out = begin;
+  while (in != end) {
+    const QChar c = *in++;
     if (isBreak(c)) {
-      if (i + 1 < given.size() && isBreak(given[i + 1]) && given[i + 1] != c) ++i;
-      shown += QLatin1Char('\n');
+      if (in != end && isBreak(*in) && *in != c) ++in;
+      *out++ = QLatin1Char('\n');
     } else {
-      shown += c == QLatin1Char('\f') ? QChar(QLatin1Char('\n')) : c;
+      *out++ = c == QLatin1Char('\f') ? QChar(QLatin1Char('\n')) : c;
     }
   }
-  while (shown.startsWith(QLatin1Char('\n'))) shown.remove(0, 1);
-  while (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
+  while (out != begin && out[-1] == QLatin1Char('\n')) --out;
+  shown.truncate(out - begin);
+  qsizetype leading = 0;
+  while (leading < shown.size() && shown[leading] == QLatin1Char('\n')) ++leading;
+  shown.remove(0, leading);
   return shown;
 }
 
@@ -63,7 +71,7 @@ QString InParagraphs(const QString& shown) {
     length += line.size();
     ++lines;
   };
-  for (QStringView line : QStringView(shown).split(QLatin1Char('\n'))) {
+  for (QStringView line : qTokenize(shown, QLatin1Char('\n'))) {
     while (line.size() > kParagraph) {
       qsizetype cut = line.left(kParagraph).lastIndexOf(QLatin1Char(' ')) + 1;
       if (cut == 0) cut = line[kParagraph - 1].isHighSurrogate() ? kParagraph - 1 : kParagraph;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <optional>
 
+#include "app/BusyCursor.h"
 #include "app/MessageBoxes.h"
 
 namespace {
@@ -15,8 +17,11 @@ std::optional<std::filesystem::path> Chosen(const QString& file) {
 
 }  // namespace
 
+// The box of a long text takes its time to build, but the user reads it under the usual cursor.
 void QtServices::MsgBox(const std::string& text) {
+  std::optional<BusyCursor> building(std::in_place, text.size());
   ScrollingMessageBox box(text, QApplication::activeWindow());
+  building.reset();
   box.exec();
 }
 

@@ -22,6 +22,7 @@
 
 #include "OpenedWindowTest.h"
 #include "ScriptedServices.h"
+#include "app/BusyCursor.h"
 #include "app/MessageBoxes.h"
 #include "app/QtServices.h"
 #include "funclist/core/Listenbefehle.h"
@@ -145,6 +146,7 @@ TEST(ScrollingMessageBoxTest, EveryLineEndIsOneLineBreak) {
       {"a lone 13", "a\rb", QStringLiteral("a\nb")},
       {"two 10s are two breaks", "a\n\nb", QStringLiteral("a\n\nb")},
       {"form feeds of the reduction report", "\fa\f\fb\f", QStringLiteral("a\n\nb")},
+      {"breaks before and after the text show nothing", "\r\n\n\ra\n\r\n", QStringLiteral("a")},
   };
   for (const auto& c : cases) {
     ScrollingMessageBox box(c.text, nullptr);
@@ -236,6 +238,30 @@ TEST(ScrollingMessageBoxTest, EveryTextStaysInsideTheScreenWrappedWithItsButtonI
                  EXPECT_TRUE(ohneUmbrueche(gezeigt) == ohneUmbrueche(gegeben)) << c.name;
                });
   }
+}
+
+TEST(BusyCursorTest, ShowsTheWaitCursorOnlyForWorkOnALargeText) {
+  ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+  {
+    const BusyCursor small(BusyCursor::kLongText - 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    const BusyCursor large(BusyCursor::kLongText);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A box whose text takes long to build is read under the usual cursor.
+TEST(ScrollingMessageBoxTest, ALargeTextIsReadUnderTheUsualCursor) {
+  std::vector<std::string> liste = {"0 / 1  "};
+  for (int i = 1; liste.size() * 12 < BusyCursor::kLongText; ++i)
+    liste.push_back(std::to_string(i) + "  / x  ");
+  const std::string text = Funktionsliste::Anzeigetext(liste);
+  ASSERT_GE(text.size(), BusyCursor::kLongText);
+  WhileShown([&] { QtServices().MsgBox(text); },
+             [](QDialog&) { EXPECT_EQ(QApplication::overrideCursor(), nullptr); });
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // Every dialog the window asks for, and its boxes of the Info text, the reduction report and the

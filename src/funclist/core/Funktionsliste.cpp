@@ -9,22 +9,41 @@ bool IstSchonImRing(const std::vector<std::string>& RListe, std::string_view s) 
 }
 
 void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s) {
-  if (!IstSchonImRing(RListe, s)) RListe.push_back(s);
+  if (!IstSchonImRing(RListe, s) && Dateigroesse(RListe) + 1 + s.size() <= kGroessteDatei)
+    RListe.push_back(s);
 }
 
 std::string Dateiinhalt(const std::vector<std::string>& RListe) {
   std::string zeile;
-  for (std::size_t i = 1; i < RListe.size(); ++i) zeile += "$" + RListe[i];
-  return zeile + "\n";
+  zeile.reserve(Dateigroesse(RListe));
+  for (std::size_t i = 1; i < RListe.size(); ++i) zeile.append("$").append(RListe[i]);
+  zeile += '\n';
+  return zeile;
 }
 
-std::vector<std::string> Eintraege(std::string_view inhalt) {
-  std::vector<std::string> stuecke;
+std::size_t Dateigroesse(const std::vector<std::string>& RListe) {
+  std::size_t groesse = 1;
+  for (std::size_t i = 1; i < RListe.size(); ++i) groesse += 1 + RListe[i].size();
+  return groesse;
+}
+
+Speicherhindernis Hindernis(const std::vector<std::string>& RListe) {
+  if (Dateigroesse(RListe) > kGroessteDatei) return Speicherhindernis::ZuGross;
+  if (RListe.size() < 2) return Speicherhindernis::Keines;
+  const std::string& letzter = RListe.back();
+  if (letzter.empty() || letzter.back() == '\r' || letzter.back() == '\n')
+    return Speicherhindernis::LetzterEintrag;
+  return Speicherhindernis::Keines;
+}
+
+std::vector<std::string_view> Eintraege(std::string_view inhalt) {
   // The dropped first character may take several bytes in UTF-8.
   std::size_t erstes = inhalt.empty() ? 0 : 1;
   while (erstes < inhalt.size() && (static_cast<unsigned char>(inhalt[erstes]) & 0xC0) == 0x80)
     ++erstes;
   std::string_view rest = inhalt.substr(erstes);
+  std::vector<std::string_view> stuecke;
+  stuecke.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '$')) + 1);
   for (auto k = rest.find('$'); k != std::string_view::npos; k = rest.find('$')) {
     stuecke.emplace_back(rest.substr(0, k));
     rest = rest.substr(k + 1);

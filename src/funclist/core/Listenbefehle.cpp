@@ -1,16 +1,21 @@
 #include "funclist/core/Listenbefehle.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <string_view>
 
 #include "algebra/TextSemantics.h"
+#include "funclist/core/Funktionsliste.h"
+#include "funclist/core/TextSet.h"
 
 namespace Funktionsliste {
 
 std::string Anzeigetext(const std::vector<std::string>& RListe) {
   const std::string zeilenende = text::Chr(10) + text::Chr(13);
   std::string t = "Verwendete Funktionsterme:" + zeilenende;
-  for (const auto& eintrag : RListe) t += eintrag + zeilenende;
+  std::size_t groesse = t.size();
+  for (const auto& eintrag : RListe) groesse += eintrag.size() + zeilenende.size();
+  t.reserve(groesse);
+  for (const auto& eintrag : RListe) t.append(eintrag).append(zeilenende);
   return t;
 }
 
@@ -19,10 +24,27 @@ std::int32_t NaechsterZeiger(const std::vector<std::string>& RListe, std::int32_
   return PZeiger < letzter ? PZeiger + 1 : 0;
 }
 
-void EintraegeAnfuegen(std::vector<std::string>& RListe, const std::vector<std::string>& stuecke) {
-  std::unordered_set<std::string> vorhanden(RListe.begin(), RListe.end());
-  for (const auto& s : stuecke)
-    if (vorhanden.insert(s).second) RListe.push_back(s);
+bool EintraegeAnfuegen(std::vector<std::string>& RListe,
+                       const std::vector<std::string_view>& stuecke) {
+  std::vector<bool> neu(stuecke.size());
+  std::size_t anzahl = RListe.size();
+  std::size_t groesse = Dateigroesse(RListe);
+  {
+    // Views into the list, which stays in place as long as the set lives.
+    TextSet vorhanden;
+    for (const auto& eintrag : RListe) vorhanden.Insert(eintrag);
+    for (std::size_t i = 0; i < stuecke.size(); ++i) {
+      if (!vorhanden.Insert(stuecke[i])) continue;
+      neu[i] = true;
+      ++anzahl;
+      groesse += 1 + stuecke[i].size();
+    }
+  }
+  if (groesse > kGroessteDatei) return false;
+  RListe.reserve(anzahl);
+  for (std::size_t i = 0; i < stuecke.size(); ++i)
+    if (neu[i]) RListe.emplace_back(stuecke[i]);
+  return true;
 }
 
 void Entfernen(std::vector<std::string>& RListe, const std::string& s) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the list commands do to the list, apart from the window that asks for them.
@@ -16,8 +17,11 @@ std::string Anzeigetext(const std::vector<std::string>& RListe);
 std::int32_t NaechsterZeiger(const std::vector<std::string>& RListe, std::int32_t PZeiger);
 
 // Offers the pieces of a list file in file order, as one insertion after the other would, but
-// in linear time: a file of a mebibyte holds far more than a hundred thousand pieces.
-void EintraegeAnfuegen(std::vector<std::string>& RListe, const std::vector<std::string>& stuecke);
+// in linear time, since a list file holds up to millions of pieces, and whole or not at all:
+// when the list's file would outgrow kGroessteDatei, nothing is added (false), so that the list
+// still saves to a file that loads.
+bool EintraegeAnfuegen(std::vector<std::string>& RListe,
+                       const std::vector<std::string_view>& stuecke);
 
 // Removes s from the entries after element 0; the zero function is never removed.
 void Entfernen(std::vector<std::string>& RListe, const std::string& s);

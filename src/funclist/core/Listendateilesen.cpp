@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "algebra/TextSemantics.h"
+#include "funclist/core/Funktionsliste.h"
 
 namespace Funktionsliste {
 namespace {
@@ -49,10 +51,15 @@ Ladeergebnis ListendateiLesen(const std::filesystem::path& pfad) {
   if (const Befund b = ArtDerDatei(art.st_mode); b != Befund::Gelesen) return {b, {}};
   if (art.st_size > static_cast<off_t>(kGroessteDatei)) return {Befund::ZuGross, {}};
 
-  // One byte beyond the limit, for a file that grows while it is read.
-  std::string inhalt(kGroessteDatei + 1, '\0');
+  // Room for one byte more than the file holds shows at once that it ends there; a file that grows
+  // while it is read gets more room, up to one byte beyond the limit.
+  std::string inhalt(static_cast<std::size_t>(art.st_size) + 1, '\0');
   std::size_t gelesen = 0;
-  while (gelesen < inhalt.size()) {
+  for (;;) {
+    if (gelesen == inhalt.size()) {
+      if (gelesen > kGroessteDatei) break;
+      inhalt.resize(std::min(2 * gelesen, kGroessteDatei + 1));
+    }
     const ssize_t n = ::read(datei.fd(), inhalt.data() + gelesen, inhalt.size() - gelesen);
     if (n == 0) break;
     if (n < 0) {

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
 #include <string>
 
 // Reading a file that the user chose in "Laden". Only a regular file that holds text is a list
 // file; anything else is refused whole, before a single entry reaches the list.
 namespace Funktionsliste {
-
-// A list file holds one line of function texts; anything larger is not one.
-inline constexpr std::size_t kGroessteDatei = std::size_t{1} << 20;
 
 enum class Befund {
   Gelesen,
@@ -19,7 +15,7 @@ enum class Befund {
   Geraet,
   Socket,
   Sonderdatei,  // any other kind of file that is not a regular one
-  ZuGross,
+  ZuGross,      // larger than kGroessteDatei
   KeinText,
 };
 

@@ -1,3 +1,4 @@
+#include "app/BusyCursor.h"
 #include "app/HauptF.h"
 #include "funclist/core/Funktionsliste.h"
 #include "funclist/core/Listenbefehle.h"
@@ -9,7 +10,12 @@ const std::string kAktionWaehlen = "Aktion wählen";
 }  // namespace
 
 void HauptF::Ringkontrolle() {
-  MsgBox(Funktionsliste::Anzeigetext(RListe));
+  std::string text;
+  {
+    const BusyCursor busy(Funktionsliste::Dateigroesse(RListe));
+    text = Funktionsliste::Anzeigetext(RListe);
+  }
+  MsgBox(text);
 }
 
 void HauptF::RNextB1_Action(PushButton&) {

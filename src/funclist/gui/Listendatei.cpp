@@ -1,7 +1,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <system_error>
 
+#include "app/BusyCursor.h"
 #include "app/HauptF.h"
 #include "funclist/core/Funktionsliste.h"
 #include "funclist/core/Listenbefehle.h"
@@ -11,6 +13,15 @@ namespace {
 
 QString Dateiname(const std::filesystem::path& pfad) {
   return QFile::decodeName(pfad.c_str());
+}
+
+std::string Genannt(const std::filesystem::path& pfad) {
+  return "„" + Dateiname(pfad).toStdString() + "“";
+}
+
+// The size limit as the user reads it.
+std::string Grenze() {
+  return std::to_string(Funktionsliste::kGroessteDatei >> 20) + " MiB";
 }
 
 using Funktionsliste::Befund;
@@ -28,9 +39,10 @@ std::string Grund(Befund befund) {
       return "sondern ein Socket";
     case Befund::Sonderdatei:
       return "sondern eine Sonderdatei";
+    case Befund::ZuGross:
+      return "denn die Datei ist größer als " + Grenze();
     case Befund::KeinText:
       return "denn die Datei ist kein reiner Text in UTF-8";
-    case Befund::ZuGross:
     case Befund::NichtLesbar:
     case Befund::Gelesen:
       break;
@@ -38,44 +50,82 @@ std::string Grund(Befund befund) {
   return {};
 }
 
-// What the user is told when a chosen file is not loaded; a file that is no list is named, since
-// a file dialog makes it easy to pick the wrong one.
+const std::string kListeBleibt = ". Die Funktionsliste bleibt unverändert.";
+
+// What the user is told when a chosen file is not loaded; the file is named, since a file dialog
+// makes it easy to pick the wrong one.
 std::string Ablehnung(Befund befund, const std::filesystem::path& pfad) {
-  if (befund == Befund::ZuGross)
-    return "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.";
   const std::string grund = Grund(befund);
   if (grund.empty()) return "Die Datei konnte nicht gelesen werden.";
-  return "„" + Dateiname(pfad).toStdString() + "“ ist keine Funktionsliste, " + grund +
-         ". Die Funktionsliste bleibt unverändert.";
+  return Genannt(pfad) + " ist keine Funktionsliste, " + grund + kListeBleibt;
 }
+
+std::string ListeZuGross(const std::filesystem::path& pfad) {
+  return Genannt(pfad) +
+         " wird nicht geladen, denn mit den Einträgen dieser Datei würde die Funktionsliste "
+         "größer, als sich speichern und wieder laden lässt (mehr als " +
+         Grenze() + ")" + kListeBleibt;
+}
+
+// Reads the file and appends its entries; what the user is told when it is not loaded, empty
+// when it is. Nothing is offered to the list before the whole file has been read and found to
+// be a list that the list can take.
+std::string Anfuegen(std::vector<std::string>& RListe, const std::filesystem::path& quelle) {
+  std::error_code keineDatei;
+  const auto groesse = std::filesystem::file_size(quelle, keineDatei);
+  const BusyCursor busy(keineDatei ? 0 : groesse);
+  const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(quelle);
+  if (gelesen.befund != Befund::Gelesen) return Ablehnung(gelesen.befund, quelle);
+  if (!Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt)))
+    return ListeZuGross(quelle);
+  return {};
+}
+
+// Why the file of this list would not give the same list back when loaded; empty when it would.
+std::string Hindernisgrund(const std::vector<std::string>& RListe) {
+  switch (Funktionsliste::Hindernis(RListe)) {
+    case Funktionsliste::Speicherhindernis::ZuGross:
+      return "ihre Datei wäre größer als " + Grenze() + " und ließe sich nicht wieder laden";
+    case Funktionsliste::Speicherhindernis::LetzterEintrag:
+      return "ihr letzter Eintrag ist leer oder endet mit einem Zeilenende und ginge beim Laden "
+             "verloren";
+    case Funktionsliste::Speicherhindernis::Keines:
+      break;
+  }
+  return {};
+}
+
+// Written through a temporary file that replaces the target only when everything was written.
+bool Schreiben(const std::vector<std::string>& RListe, const std::filesystem::path& ziel) {
+  const BusyCursor busy(Funktionsliste::Dateigroesse(RListe));
+  const std::string zeile = Funktionsliste::Dateiinhalt(RListe);
+  QSaveFile datei(Dateiname(ziel));
+  return datei.open(QIODevice::WriteOnly) &&
+         datei.write(zeile.data(), static_cast<qint64>(zeile.size())) ==
+             static_cast<qint64>(zeile.size()) &&
+         datei.commit();
+}
+
+const std::string kFruehereBleibt = "eine früher gespeicherte Datei bleibt unverändert.";
 
 }  // namespace
 
-// Written through a temporary file that replaces the target only when everything was written,
-// so a failed save leaves an earlier file as it was.
+// A list whose file would not load back to it is refused before a file is chosen; a failed save
+// leaves an earlier file as it was.
 void HauptF::RSpeichern() {
+  if (const std::string hindernis = Hindernisgrund(RListe); !hindernis.empty()) {
+    MsgBox("Die Funktionsliste wird nicht gespeichert, denn " + hindernis + "; " + kFruehereBleibt);
+    return;
+  }
   const auto ziel = Services().GetSaveFolderItem("text", "RDaten");
   if (!ziel) return;
-  const std::string zeile = Funktionsliste::Dateiinhalt(RListe);
-  QSaveFile datei(Dateiname(*ziel));
-  const bool gespeichert = datei.open(QIODevice::WriteOnly) &&
-                           datei.write(zeile.data(), static_cast<qint64>(zeile.size())) ==
-                               static_cast<qint64>(zeile.size()) &&
-                           datei.commit();
-  if (!gespeichert)
-    MsgBox(
-        "Die Funktionsliste konnte nicht gespeichert werden; eine früher gespeicherte Datei "
-        "bleibt unverändert.");
+  if (!Schreiben(RListe, *ziel))
+    MsgBox("Die Funktionsliste konnte nicht gespeichert werden; " + kFruehereBleibt);
 }
 
-// Nothing is offered to the list before the whole file has been read and found to be a list.
 void HauptF::RLaden() {
   const auto quelle = Services().GetOpenFolderItem("");
   if (!quelle) return;
-  const Funktionsliste::Ladeergebnis gelesen = Funktionsliste::ListendateiLesen(*quelle);
-  if (gelesen.befund != Befund::Gelesen) {
-    MsgBox(Ablehnung(gelesen.befund, *quelle));
-    return;
-  }
-  Funktionsliste::EintraegeAnfuegen(RListe, Funktionsliste::Eintraege(gelesen.inhalt));
+  if (const std::string ablehnung = Anfuegen(RListe, *quelle); !ablehnung.empty())
+    MsgBox(ablehnung);
 }

@@ -21,16 +21,33 @@ TEST(Funktionsliste, StoreKeepsFirstOccurrencesOnly) {
 }
 
 TEST(Funktionsliste, FileContentIsOneLine) {
-  EXPECT_EQ(Funktionsliste::Dateiinhalt({kNullfunktion}), "\n");
-  EXPECT_EQ(Funktionsliste::Dateiinhalt({kNullfunktion, "x  / 1  ", "(1  + x  ) / x  "}),
-            "$x  / 1  $(1  + x  ) / x  \n");
+  const Liste leer{kNullfunktion};
+  const Liste zwei{kNullfunktion, "x  / 1  ", "(1  + x  ) / x  "};
+  EXPECT_EQ(Funktionsliste::Dateiinhalt(leer), "\n");
+  EXPECT_EQ(Funktionsliste::Dateiinhalt(zwei), "$x  / 1  $(1  + x  ) / x  \n");
+  EXPECT_EQ(Funktionsliste::Dateigroesse(leer), 1u);
+  EXPECT_EQ(Funktionsliste::Dateigroesse(zwei), Funktionsliste::Dateiinhalt(zwei).size());
+}
+
+// The list never grows past what saves to a file that loads again.
+TEST(Funktionsliste, StoreStopsWhereTheFileWouldOutgrowTheLimit) {
+  Liste l{kNullfunktion};
+  // "$", the entry and the line end leave room for two bytes more: one entry of one character.
+  l.emplace_back(Funktionsliste::kGroessteDatei - 4, 'x');
+  Funktionsliste::fInRListeEinfuegen(l, "ab");
+  ASSERT_EQ(l.size(), 2u) << "a file one byte above the limit would not load";
+  Funktionsliste::fInRListeEinfuegen(l, "a");
+  ASSERT_EQ(l.size(), 3u);
+  EXPECT_EQ(Funktionsliste::Dateigroesse(l), Funktionsliste::kGroessteDatei);
+  Funktionsliste::fInRListeEinfuegen(l, "");
+  EXPECT_EQ(l.size(), 3u);
 }
 
 TEST(Funktionsliste, ReadingPieces) {
   struct Case {
     const char* why;
     std::string inhalt;
-    Liste stuecke;
+    std::vector<std::string_view> stuecke;
   };
   const Case cases[] = {
       {"empty file", "", {}},
@@ -45,11 +62,53 @@ TEST(Funktionsliste, ReadingPieces) {
   for (const auto& c : cases) EXPECT_EQ(Funktionsliste::Eintraege(c.inhalt), c.stuecke) << c.why;
 }
 
+// Whatever the list holds, either its file gives it back or saving is refused for the reason
+// given: an entry that loading cuts short, or a file that "Laden" would not read.
+TEST(Funktionsliste, AFileThatWouldNotGiveTheListBackIsNamedByItsHindrance) {
+  using Funktionsliste::Speicherhindernis;
+  struct Case {
+    const char* why;
+    Liste liste;
+    Speicherhindernis hindernis;
+  };
+  const Case cases[] = {
+      {"only the zero function", {kNullfunktion}, Speicherhindernis::Keines},
+      {"function texts", {kNullfunktion, "x  / 1  ", "3  / 1  "}, Speicherhindernis::Keines},
+      {"an empty entry before the last", {kNullfunktion, "", "a"}, Speicherhindernis::Keines},
+      {"line ends and blanks inside and at the end",
+       {kNullfunktion, "a\r\n", "b\nc  "},
+       Speicherhindernis::Keines},
+      {"an empty last entry", {kNullfunktion, "a", ""}, Speicherhindernis::LetzterEintrag},
+      {"a last entry ending with 13 10",
+       {kNullfunktion, "a\r\n"},
+       Speicherhindernis::LetzterEintrag},
+      {"a last entry ending with 13",
+       {kNullfunktion, "a", "b\r"},
+       Speicherhindernis::LetzterEintrag},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Funktionsliste::Hindernis(c.liste), c.hindernis) << c.why;
+    const std::string datei = Funktionsliste::Dateiinhalt(c.liste);
+    Liste geladen{kNullfunktion};
+    for (const auto s : Funktionsliste::Eintraege(datei))
+      Funktionsliste::fInRListeEinfuegen(geladen, std::string(s));
+    EXPECT_EQ(geladen == c.liste, c.hindernis == Speicherhindernis::Keines) << c.why;
+  }
+
+  // A file above the limit would not load at all.
+  Liste gross{kNullfunktion};
+  gross.emplace_back(Funktionsliste::kGroessteDatei - 2, 'x');
+  EXPECT_EQ(Funktionsliste::Hindernis(gross), Speicherhindernis::Keines) << "exactly the limit";
+  gross.back() += 'x';
+  EXPECT_EQ(Funktionsliste::Hindernis(gross), Speicherhindernis::ZuGross) << "one byte above";
+}
+
 TEST(Funktionsliste, WrittenFileReadsBackToTheSameList) {
   const Liste l{kNullfunktion, "(- 1  + x^2  ) / x  ", "x  / (1  + x  )^2", "3  / 1  "};
   Liste geladen{kNullfunktion};
-  for (const auto& s : Funktionsliste::Eintraege(Funktionsliste::Dateiinhalt(l)))
-    Funktionsliste::fInRListeEinfuegen(geladen, s);
+  const std::string datei = Funktionsliste::Dateiinhalt(l);
+  for (const auto s : Funktionsliste::Eintraege(datei))
+    Funktionsliste::fInRListeEinfuegen(geladen, std::string(s));
   EXPECT_EQ(geladen, l);
 }
 

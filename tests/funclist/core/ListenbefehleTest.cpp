@@ -42,12 +42,18 @@ TEST(Listenbefehle, FetchingWalksRoundTheList) {
 }
 
 TEST(Listenbefehle, AppendingPiecesAsSuccessiveInsertionsWould) {
+  Liste viele;
+  for (int i = 0; i < 5000; ++i) viele.push_back(std::to_string(i % 3000) + "  / x  ");
+  const Liste vieleVorher = {kNullfunktion, "7  / x  ", "a"};
   struct Case {
     const char* why;
     Liste vorher;
-    Liste stuecke;
+    std::vector<std::string_view> stuecke;
   };
   const Case cases[] = {
+      {"thousands of pieces, some repeated, some listed already",
+       vieleVorher,
+       {viele.begin(), viele.end()}},
       {"new pieces in file order", {kNullfunktion, "a"}, {"c", "b"}},
       {"pieces already there are skipped", {kNullfunktion, "a"}, {"a", kNullfunktion, "b"}},
       {"a piece twice in the file is added once", {kNullfunktion}, {"b", "", "b", ""}},
@@ -56,11 +62,41 @@ TEST(Listenbefehle, AppendingPiecesAsSuccessiveInsertionsWould) {
   };
   for (const auto& c : cases) {
     Liste einzeln = c.vorher;
-    for (const auto& s : c.stuecke) Funktionsliste::fInRListeEinfuegen(einzeln, s);
+    for (const auto s : c.stuecke) Funktionsliste::fInRListeEinfuegen(einzeln, std::string(s));
     Liste zusammen = c.vorher;
-    Funktionsliste::EintraegeAnfuegen(zusammen, c.stuecke);
+    EXPECT_TRUE(Funktionsliste::EintraegeAnfuegen(zusammen, c.stuecke)) << c.why;
     EXPECT_EQ(zusammen, einzeln) << c.why;
   }
+}
+
+// Whole or not at all, so that the list still saves to a file that loads; pieces already listed
+// take no room. One list fills up step by step.
+TEST(Listenbefehle, AppendingStopsWholeWhereTheFileWouldOutgrowTheLimit) {
+  Liste l{kNullfunktion};
+  // Views into the large entry stay valid as long as the list is not moved.
+  l.reserve(8);
+  // "$", the entry and the line end leave room for ten bytes more.
+  const std::string_view gross = l.emplace_back(Funktionsliste::kGroessteDatei - 12, 'x');
+  struct Step {
+    const char* why;
+    std::vector<std::string_view> stuecke;
+    bool angefuegt;
+    std::size_t eintraege;
+  };
+  const Step steps[] = {
+      {"one byte above the limit, an empty piece taking its dollar", {"123456789", ""}, false, 2},
+      {"two pieces that fit only one by one", {"12345", "6789"}, false, 2},
+      {"a repeated piece counts once", {"1234", "1234"}, true, 3},
+      {"up to the limit, the listed pieces taking no room", {gross, "1234", "abcd"}, true, 4},
+      {"nothing more, not even an empty piece", {""}, false, 4},
+  };
+  for (const auto& s : steps) {
+    EXPECT_EQ(Funktionsliste::EintraegeAnfuegen(l, s.stuecke), s.angefuegt) << s.why;
+    EXPECT_EQ(l.size(), s.eintraege) << s.why;
+    EXPECT_LE(Funktionsliste::Dateigroesse(l), Funktionsliste::kGroessteDatei) << s.why;
+  }
+  EXPECT_EQ(Funktionsliste::Dateigroesse(l), Funktionsliste::kGroessteDatei);
+  EXPECT_EQ(l.back(), "abcd");
 }
 
 TEST(Listenbefehle, RemovingKeepsTheZeroFunctionAndTheOrder) {

@@ -4,9 +4,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -27,8 +29,11 @@ const std::string kNichtGespeichert =
     "Die Funktionsliste konnte nicht gespeichert werden; eine früher gespeicherte Datei bleibt "
     "unverändert.";
 const std::string kNichtGelesen = "Die Datei konnte nicht gelesen werden.";
-const std::string kZuGross =
-    "Die Datei ist zu groß für eine Funktionsliste (mehr als 1 MiB) und wird nicht geladen.";
+const std::string kBleibt = ". Die Funktionsliste bleibt unverändert.";
+
+std::string Genannt(const std::filesystem::path& p) {
+  return "„" + p.string() + "“";
+}
 
 // Opens the writing end of a pipe when a load has not returned after some seconds, so that a
 // load that waits on the pipe fails the test instead of hanging it.
@@ -159,19 +164,119 @@ TEST_F(Listendatei, LoadingAppendsThePiecesNotYetInTheList) {
   EXPECT_TRUE(services.msgBoxTexts.empty());
 }
 
-TEST_F(Listendatei, OneMebibyteLoadsAndMoreIsRefused) {
-  const std::string genau(std::size_t{1} << 20, 'x');
-  Schreibe(Pfad("genau"), "$" + genau.substr(2) + "\n");
-  Schreibe(Pfad("gross"), "$" + std::string(std::size_t{2} << 20, 'x'));
+// As a user builds it: two files of 24,000 entries, about 0.8 MB each, together more than the
+// mebibyte that "Laden" once took as its limit.
+TEST_F(Listendatei, AListOfTwoLoadedFilesSavesAndLoadsBack) {
+  const auto datei = [](int erster) {
+    std::string inhalt;
+    for (int i = erster; i < erster + 24000; ++i)
+      inhalt += "$(" + std::to_string(i) + "  + x^2  ) / (1  + x^3  )";
+    return inhalt + "\n";
+  };
+  Schreibe(Pfad("erste"), datei(0));
+  Schreibe(Pfad("zweite"), datei(24000));
   window().RListe = {kNullfunktion};
+  Laden(Pfad("erste"));
+  Laden(Pfad("zweite"));
+  const Liste gespeichert = window().RListe;
+  ASSERT_EQ(gespeichert.size(), 48001u);
 
-  Laden(Pfad("gross"), true);
-  EXPECT_EQ(services.msgBoxTexts, Liste{kZuGross});
-  EXPECT_EQ(window().RListe.size(), 1u);
+  Speichern(Pfad("RDaten"));
+  EXPECT_GT(std::filesystem::file_size(Pfad("RDaten")), std::uintmax_t{1} << 20);
+  services.AnswerDialog(PressedButton::ActionButton);
+  Waehle("RinglisteB", "    Entleeren");
+  ASSERT_EQ(window().RListe, Liste{kNullfunktion});
+  Laden(Pfad("RDaten"));
+  EXPECT_TRUE(window().RListe == gespeichert) << "the same entries in the same order";
+  EXPECT_TRUE(services.msgBoxTexts.empty());
+}
 
-  Laden(Pfad("genau"));
+// The list never grows past what saves to a file that loads again: a load that would take it
+// there is refused whole, an analysed function is no longer recorded, and the full list saves to
+// a file of exactly the limit, which loads back. A file above the limit is refused whole.
+TEST_F(Listendatei, TheListStopsAtTheLimitAndTheFullListLoadsBack) {
+  const std::size_t grenze = Funktionsliste::kGroessteDatei;
+  {
+    // "$", the entry and the line end leave room for two bytes more.
+    std::ofstream gross(Pfad("gross"), std::ios::binary);
+    gross << '$' << std::string(grenze - 4, 'a') << '\n';
+  }
+  Schreibe(Pfad("zwei"), "$cd\n");
+  Schreibe(Pfad("eins"), "$c\n");
+  Schreibe(Pfad("darueber"), "");
+  std::filesystem::resize_file(Pfad("darueber"), grenze + 1);
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("gross"));
   ASSERT_EQ(window().RListe.size(), 2u);
-  EXPECT_TRUE(window().RListe[1] == genau.substr(2)) << window().RListe[1].size();
+
+  window().PZeiger = 1;
+  Laden(Pfad("zwei"), true);
+  Laden(Pfad("darueber"), true);
+  EXPECT_EQ(
+      services.msgBoxTexts,
+      (Liste{Genannt(Pfad("zwei")) +
+                 " wird nicht geladen, denn mit den Einträgen dieser Datei würde die "
+                 "Funktionsliste größer, als sich speichern und wieder laden lässt (mehr "
+                 "als 64 MiB)" +
+                 kBleibt,
+             Genannt(Pfad("darueber")) +
+                 " ist keine Funktionsliste, denn die Datei ist größer als 64 MiB" + kBleibt}));
+  EXPECT_EQ(window().RListe.size(), 2u) << "refused whole";
+  EXPECT_EQ(window().PZeiger, 1);
+
+  Laden(Pfad("eins"));
+  ASSERT_EQ(window().RListe.size(), 3u) << "up to the limit";
+  Analysiere("x", "x+1");
+  const Liste voll = window().RListe;
+  EXPECT_EQ(voll.size(), 3u) << "an analysed function is no longer recorded";
+
+  Speichern(Pfad("RDaten"));
+  EXPECT_EQ(std::filesystem::file_size(Pfad("RDaten")), grenze);
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("RDaten"));
+  EXPECT_TRUE(window().RListe == voll) << "the full list loads back";
+  EXPECT_EQ(services.msgBoxTexts.size(), 2u);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor of each step is gone";
+}
+
+// Refused before a file is chosen, so that no earlier file is replaced by one that would not
+// give the list back.
+TEST_F(Listendatei, AListWhoseFileWouldNotLoadBackIsNotSaved) {
+  Schreibe(Pfad("leer"), "$a$$0 / 1  \n");
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("leer"));
+  ASSERT_EQ(window().RListe, (Liste{kNullfunktion, "a", ""})) << "loading brings such a list";
+
+  const std::string verloren =
+      "ihr letzter Eintrag ist leer oder endet mit einem Zeilenende und ginge beim Laden verloren";
+  Liste zuGross{kNullfunktion};
+  zuGross.emplace_back(Funktionsliste::kGroessteDatei - 1, 'x');
+  struct Case {
+    const char* why;
+    Liste liste;
+    std::string grund;
+  };
+  const Case cases[] = {
+      {"an empty last entry", window().RListe, verloren},
+      {"a last entry ending with a line end", {kNullfunktion, "a\r\n"}, verloren},
+      {"a file above the limit", std::move(zuGross),
+       "ihre Datei wäre größer als 64 MiB und ließe sich nicht wieder laden"},
+  };
+  Schreibe(Pfad("RDaten"), "$frueher\n");
+  for (const auto& c : cases) {
+    window().RListe = c.liste;
+    services.msgBoxTexts.clear();
+    services.AnswerDialog(PressedButton::ActionButton);
+    services.ExpectMsgBox();
+    Waehle("RinglisteB", "    Speichern");
+    EXPECT_EQ(services.msgBoxTexts,
+              Liste{"Die Funktionsliste wird nicht gespeichert, denn " + c.grund +
+                    "; eine früher gespeicherte Datei bleibt unverändert."})
+        << c.why;
+    EXPECT_TRUE(window().RListe == c.liste) << c.why;
+  }
+  EXPECT_TRUE(services.saveDialogNames.empty());
+  EXPECT_EQ(Inhalt(Pfad("RDaten")), "$frueher\n");
 }
 
 TEST_F(Listendatei, AFileThatCannotBeReadIsSaidSoAndAddsNothing) {
