@@ -48,6 +48,7 @@ int SignOf(double v) {
 
 Cascade::Cascade(const Polynomial& p) {
   const int n = p.Degree();
+  if (n > PolynomT::kMaxGrad) return;
   Polynomial d = p;
   for (int k = 0; k <= n; ++k) {
     Level level;

@@ -126,4 +126,15 @@ TEST(CascadeTest, LinearZeroIsTheNearestDouble) {
   for (const auto& c : cases) EXPECT_EQ(Cascade(Term(c.p)).LinearZero(), c.zero) << c.why;
 }
 
+TEST(CascadeTest, AboveDegree42TheCascadeIsEmpty) {
+  // The numerator of f'' of 1/(x^23 + x + 1) has degree 44: its derivatives must not be written
+  // past the 43 Doubles of a level.
+  const Polynomial x = Polynomial::X();
+  const Polynomial p = Polynomial::Constant(552) * x.Pow(44) -
+                       Polynomial::Constant(414) * x.Pow(22) -
+                       Polynomial::Constant(506) * x.Pow(21) + Polynomial::Constant(2);
+  EXPECT_EQ(Cascade(p).Degree(), -1);
+  EXPECT_EQ(Cascade(Term("(x^21)^2-1")).Degree(), 42);
+}
+
 }  // namespace

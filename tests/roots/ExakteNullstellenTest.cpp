@@ -8,6 +8,7 @@
 
 #include "RootsTestSupport.h"
 #include "exact/Cascade.h"
+#include "exact/Function.h"
 #include "exact/SquareFree.h"
 #include "exact/Term.h"
 #include "roots/ExakteNullstellen.h"
@@ -148,6 +149,20 @@ TEST_F(ExakteNullstellenTest, NullstellenMergesZerosCloserThanTheMergeDistance) 
     Analyse::Nullstellen(exact::SquareFree(Exakt(c.p)), z);
     ExpectPoints(z, c.expected, 1e-13, c.why);
   }
+}
+
+TEST_F(ExakteNullstellenTest, AFactorAboveDegree42ListsNoZeros) {
+  // The window analyses 1/(x^23 + x + 1) after its degree-sum message. The numerator of f'' in
+  // lowest terms, 552x^44 - 414x^22 - 506x^21 + 2, is one square-free factor of degree 44, more
+  // than the root finder holds; the Doubles' f'' overflows to the zero polynomial there as well.
+  RationalT f;
+  const Polynomial zaehler = Exakt("1");
+  const Polynomial nenner = Exakt("x^23+x+1");
+  ASSERT_TRUE(zaehler.RoundInto(f.Zl) && nenner.RoundInto(f.Nn));
+  const exact::Function e(zaehler, nenner, f);
+  ASSERT_EQ(e.DerivativeFactors(2).size(), 1u);
+  EXPECT_EQ(e.DerivativeFactors(2)[0].factor.Degree(), 44);
+  EXPECT_TRUE(Analyse::Linearfaktoren(e.DerivativeFactors(2)).empty());
 }
 
 }  // namespace
