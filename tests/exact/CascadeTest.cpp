@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <vector>
@@ -109,6 +110,40 @@ TEST(CascadeTest, ACoefficientBeyondTheDoubleRangeLeavesTheSignToExactEvaluation
   EXPECT_EQ(SignAt(c, 0, 1.0), 0);
   EXPECT_EQ(SignAt(c, 0, std::nextafter(1.0, 2.0)), 1);
   EXPECT_EQ(SignAt(c, 0, std::nextafter(1.0, 0.0)), -1);
+}
+
+// The sum of 2^e over the exponents.
+exact::Rational PowersOfTwo(std::initializer_list<long> exponents) {
+  exact::Rational sum;
+  for (long e : exponents) {
+    exact::Rational power;
+    fmpz_one(fmpq_numref(power.get()));
+    if (e >= 0) {
+      fmpz_mul_2exp(fmpq_numref(power.get()), fmpq_numref(power.get()), static_cast<ulong>(e));
+    } else {
+      fmpz_one_2exp(fmpq_denref(power.get()), static_cast<ulong>(-e));
+    }
+    fmpq_add(sum.get(), sum.get(), power.get());
+  }
+  return sum;
+}
+
+TEST(CascadeTest, ATinyCoefficientLeavesTheSignToExactEvaluation) {
+  // 10^-331 rounds to 0: Horner's -1 at 10^170 looks certain, but the exact value is near 10^9.
+  const Cascade underflow(Term("0." + std::string(330, '0') + "1x^2-1"));
+  EXPECT_EQ(SignAt(underflow, 0, 1e170), 1);
+  EXPECT_EQ(SignAt(underflow, 1, 1e170), 1);
+
+  // (2^-990 + 2^-1050 + 2^-1089) x - (1 + 2^-60 + 2^-100) is 2^-100 at x = 2^990. The low part
+  // of the first coefficient loses 2^-1089 to underflow, which turns the compensated value to
+  // -2^-100, outside its bound.
+  exact::Rational constant = PowersOfTwo({0, -60, -100});
+  fmpq_neg(constant.get(), constant.get());
+  Polynomial lost;
+  fmpq_poly_set_coeff_fmpq(lost.get(), 1, PowersOfTwo({-990, -1050, -1089}).get());
+  fmpq_poly_set_coeff_fmpq(lost.get(), 0, constant.get());
+  const Cascade c(lost);
+  EXPECT_EQ(SignAt(c, 0, 0x1p990), 1);
 }
 
 TEST(CascadeTest, LinearZeroIsTheNearestDouble) {
