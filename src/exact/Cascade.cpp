@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace exact {
 namespace {
@@ -48,6 +49,7 @@ int SignOf(double v) {
 
 Cascade::Cascade(const Polynomial& p) {
   const int n = p.Degree();
+  if (n > PolynomT::kMaxGrad) return;
   Polynomial d = p;
   for (int k = 0; k <= n; ++k) {
     Level level;
@@ -58,8 +60,12 @@ Cascade::Cascade(const Polynomial& p) {
       const auto at = static_cast<std::size_t>(i);
       level.hi[at] = hi;
       level.magnitude[at] = std::abs(hi);
-      // A coefficient beyond the Double range leaves every sign to exact evaluation.
-      if (!std::isfinite(hi)) continue;
+      // A coefficient beyond the Double range leaves every sign to exact evaluation, and so does
+      // a tiny one, which loses its low part or all of it to underflow.
+      if (!std::isfinite(hi) || (c.Sign() != 0 && std::abs(hi) < kTiny)) {
+        level.magnitude[at] = std::numeric_limits<double>::infinity();
+        continue;
+      }
       Rational rest;
       fmpq_sub(rest.get(), c.get(), Rational(hi).get());
       level.lo[at] = rest.ToDouble();

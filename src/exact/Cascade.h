@@ -13,7 +13,8 @@ namespace exact {
 // derivative D(k) rounded to Doubles, and the sign of the exact D(k) at a Double point. The sign
 // is a filtered predicate: Horner's value when it lies above Horner's error bound, else the
 // compensated Horner scheme over the coefficients split into two Doubles each with its own, far
-// smaller bound, and exact evaluation only where both leave the sign open.
+// smaller bound, and exact evaluation only where both leave the sign open. Above degree 42 the
+// rounded derivatives have no room, and the cascade is empty: Degree() is -1.
 class Cascade {
  public:
   explicit Cascade(const Polynomial& p);

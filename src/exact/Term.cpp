@@ -71,7 +71,8 @@ class Reader {
     ++i_;
     const std::size_t start = i_;
     while (i_ < t_.size() && IsDigit(t_[i_])) ++i_;
-    if (i_ == start || i_ - start > 4) return std::nullopt;
+    // A point after the exponent makes it fractional, not a product with a number.
+    if (i_ == start || i_ - start > 4 || At('.')) return std::nullopt;
     const unsigned long e = std::stoul(std::string(t_.substr(start, i_ - start)));
     if (base->Degree() * static_cast<long>(e) > PolynomT::kMaxGrad ||
         base->Bits() * static_cast<long>(e) > kMaxBits)
@@ -96,7 +97,10 @@ class Reader {
     const std::size_t start = i_;
     while (i_ < t_.size() && (IsDigit(t_[i_]) || t_[i_] == '.')) ++i_;
     if (i_ == start || i_ - start > kMaxDigits) return std::nullopt;
-    return Polynomial::Decimal(t_.substr(start, i_ - start));
+    const std::string_view number = t_.substr(start, i_ - start);
+    // A second point or no digit at all is no decimal.
+    if (std::count(number.begin(), number.end(), '.') > 1 || number == ".") return std::nullopt;
+    return Polynomial::Decimal(number);
   }
 
   std::string_view t_;
