@@ -59,6 +59,7 @@ double RoundedQuotient(const fmpz* a, const fmpz* b) {
 }  // namespace
 
 Rational::Rational(double x) : Rational() {
+  if (!std::isfinite(x)) return;
   int e = 0;
   const double m = std::frexp(x, &e);
   const auto mantissa = static_cast<std::int64_t>(std::ldexp(m, 53));

@@ -18,6 +18,7 @@ namespace exact {
 class Rational {
  public:
   Rational() { fmpq_init(q_); }
+  // Exactly x; 0 for an infinity or nan, which have no exact value.
   explicit Rational(double x);
   ~Rational() { fmpq_clear(q_); }
   Rational(const Rational& o) : Rational() { fmpq_set(q_, o.q_); }

@@ -60,8 +60,8 @@ void EvaluateAll(const Horner& f, const std::vector<double>& x, std::vector<doub
 
 // Bisects the brackets (points[j], points[j + 1]) for every j in `starts`, up to kLanes of them
 // side by side; the result of each is the one its own bisection gives.
-template <typename Filter>
-std::vector<double> BisectAll(const Horner& f, const Filter& filter,
+template <typename Filter, typename Finish>
+std::vector<double> BisectAll(const Horner& f, const Filter& filter, const Finish& finish,
                               const std::vector<double>& points, const std::vector<double>& values,
                               const std::vector<std::size_t>& starts, std::int64_t& evaluations) {
   std::vector<double> results(starts.size());
@@ -79,7 +79,7 @@ std::vector<double> BisectAll(const Horner& f, const Filter& filter,
         owner[l] = next++;
         return true;
       }
-      results[next++] = s.Result();
+      results[next++] = finish(s.m);
     }
     return false;
   };
@@ -103,7 +103,7 @@ std::vector<double> BisectAll(const Horner& f, const Filter& filter,
       if (!busy[l]) continue;
       lane[l].Take(filter(lane[l].m, fx[l]));
       if (lane[l].NextMidpoint()) continue;
-      results[owner[l]] = lane[l].Result();
+      results[owner[l]] = finish(lane[l].m);
       busy[l] = fill(l);
       active -= !busy[l];
     }
@@ -211,7 +211,13 @@ void Search(const Derivatives& D, int n, double linearZero, const exact::Cascade
       if (exakt || (noise.Above(points[j], values[j]) && noise.Above(points[j + 1], values[j + 1])))
         starts.push_back(j);
     }
-    found = BisectAll(f, filter, points, values, starts, evaluations);
+    // With exact signs a bisection ends on a whole number only where D(k) vanishes there: two
+    // zeros of D(k - 1) within 1e-10 of it would otherwise share one bracket.
+    const auto finish = [&f, exakt, k](double m) {
+      return detail::Snapped(
+          m, [&f, exakt, k](double r) { return !exakt || exakt->Sign(k, r, f(r)) == 0; });
+    };
+    found = BisectAll(f, filter, finish, points, values, starts, evaluations);
     CoreContext::Instanz().Yield();
     if (k == 0) break;
     // The point 0 joins the brackets after the first pass, with the points found there.

@@ -140,6 +140,27 @@ TEST_F(KuerzungTest, RelativeGcdCancelsAFactorWrittenWith14Decimals) {
   EXPECT_NEAR(k.hebbareLuecken[1], 1.0 / 3, 1e-9);
 }
 
+TEST_F(KuerzungTest, TermsWhoseExactGcdIsOneKeepTheirFactors) {
+  // On the Doubles, Euclid's remainders of these terms fall below the zero tolerance and leave a
+  // cubic "common factor" with a real zero at -5.875 that neither term has.
+  const char* zaehler = "x^30+x+1";
+  const char* nenner = "x^20+x+3";
+  RationalT f;
+  bool ok = true;
+  Parser::ParseChain(zaehler, f.Zl, ok);
+  Parser::ParseChain(nenner, f.Nn, ok);
+  ASSERT_TRUE(ok);
+  Auswertung::ExakteTerme exakt{Auswertung::ExaktGelesen(zaehler, f.Zl, nullptr),
+                                Auswertung::ExaktGelesen(nenner, f.Nn, nullptr)};
+  ASSERT_TRUE(exakt.Bekannt());
+  const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report, exakt);
+  EXPECT_FALSE(k.gekuerzt);
+  EXPECT_EQ(kontext.Report, "");
+  EXPECT_EQ(f.Zl.grad(), 30);
+  EXPECT_EQ(f.Nn.grad(), 20);
+  EXPECT_TRUE(exakt.Bekannt());
+}
+
 TEST_F(KuerzungTest, RelativeRemaindersCancelNothingWithoutCommonZeros) {
   // Against coefficients of 1e200 the remainder 1 is relatively 0, but the numerator has no
   // real zero: the factor is not common, and f stays as it is.

@@ -35,9 +35,11 @@ double Noise(const PolynomT& P, int d, double x) {
 
 namespace {
 
-// The bisection, its values those of `value` (P's own, or exact signs).
-template <typename Value>
-double Bisect(const Value& value, double a, double b, std::int64_t& evaluations) {
+// The bisection, its values those of `value` (P's own, or exact signs); it ends on the whole number
+// within 1e-10 only where `isZero` holds there.
+template <typename Value, typename IsZero>
+double Bisect(const Value& value, const IsZero& isZero, double a, double b,
+              std::int64_t& evaluations) {
   double m = (a + b) / 2;
   while (b - a > 1e-13) {
     m = (a + b) / 2;
@@ -49,7 +51,7 @@ double Bisect(const Value& value, double a, double b, std::int64_t& evaluations)
       b = m;
     }
   }
-  if (std::abs(m - text::Round(m)) < 1e-10) m = text::Round(m);
+  if (std::abs(m - text::Round(m)) < 1e-10 && isZero(text::Round(m))) m = text::Round(m);
   return m + 0.0;
 }
 
@@ -87,7 +89,9 @@ void Search(const Derivatives& D, int n, double z, const exact::Cascade* exakt, 
       if (!(fa * fb < 0)) continue;
       evaluations += 2;
       if (exakt || (std::abs(fa) > Noise(D[k], n - k, a) && std::abs(fb) > Noise(D[k], n - k, b))) {
-        const double r = Bisect(value, a, b, evaluations);
+        const double r = Bisect(
+            value, [&value, exakt](double w) { return !exakt || value(w) == 0; }, a, b,
+            evaluations);
         accumulator.push_back(r);
         if (k == 0) sure.push_back(r);
       }
@@ -110,7 +114,8 @@ void Search(const Derivatives& D, int n, double z, const exact::Cascade* exakt, 
 }  // namespace
 
 double GibNullst(const PolynomT& P, double a, double b, std::int64_t& evaluations) {
-  return Bisect([&P](double x) { return P.FWert(x); }, a, b, evaluations);
+  return Bisect([&P](double x) { return P.FWert(x); }, [](double) { return true; }, a, b,
+                evaluations);
 }
 
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) {
