@@ -14,6 +14,7 @@
 #include "LiteralReference.h"
 #include "TestPolynomials.h"
 #include "algebra/CoreContext.h"
+#include "exact/Cascade.h"
 #include "exact/Function.h"
 #include "roots/ExakteNullstellen.h"
 #include "roots/Faktorform.h"
@@ -86,6 +87,37 @@ void RegisterRoots(const std::string& name, void (*build)(PolynomT&)) {
                                      benchmark::DoNotOptimize(z.a.data());
                                    }
                                    state.counters["evaluations"] = static_cast<double>(evaluations);
+                                 });
+  }
+}
+
+using ExactFinder = void (*)(const exact::Cascade&, ZeroSet&, std::int64_t&);
+
+// The same on the exact polynomial of p's coefficients, every sign decided exactly, with how often
+// the compensated scheme and exact evaluation were needed.
+void RegisterExactRoots(const std::string& name, void (*build)(PolynomT&)) {
+  for (const auto& [variant, finder] :
+       {std::pair<const char*, ExactFinder>{"fast", &Analyse::FindeNullstellen},
+        std::pair<const char*, ExactFinder>{"literal", &literal::FindeNullstellen}}) {
+    benchmark::RegisterBenchmark(("FindeNullstellen " + name + ", exact signs/" + variant).c_str(),
+                                 [build, finder = finder](benchmark::State& state) {
+                                   Kontext();
+                                   PolynomT p;
+                                   build(p);
+                                   const exact::Cascade cascade(exact::Polynomial::Of(p));
+                                   std::int64_t evaluations = 0;
+                                   for (auto _ : state) {
+                                     ZeroSet z;
+                                     evaluations = 0;
+                                     cascade.compensated = 0;
+                                     cascade.exact = 0;
+                                     finder(cascade, z, evaluations);
+                                     benchmark::DoNotOptimize(z.a.data());
+                                   }
+                                   state.counters["evaluations"] = static_cast<double>(evaluations);
+                                   state.counters["compensated"] =
+                                       static_cast<double>(cascade.compensated);
+                                   state.counters["exact"] = static_cast<double>(cascade.exact);
                                  });
   }
 }
@@ -184,6 +216,8 @@ int main(int argc, char** argv) {
   RegisterRoots("(x-1)(x-2)...(x-42)", &Fakultaetspolynom42);
   RegisterRoots("(x^2-1)^21", &QuadratMinusEins21);
   RegisterRoots("start numerator", &Zaehler);
+  RegisterExactRoots("Chebyshev T42", &Tschebyschow42);
+  RegisterExactRoots("(x-1)(x-2)...(x-42)", &Fakultaetspolynom42);
   RegisterRoots("start denominator", &Nenner);
   RegisterStart(
       "FindeKP start function",

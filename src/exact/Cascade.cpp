@@ -78,8 +78,12 @@ Cascade::Cascade(const Polynomial& p) {
 
 int Cascade::Sign(int k, double x, double v) const {
   const Level& l = levels_[static_cast<std::size_t>(k)];
+  return Sign(k, x, v, Horner(l.magnitude, l.degree, std::abs(x)));
+}
+
+int Cascade::Sign(int k, double x, double v, double magnitude) const {
+  const Level& l = levels_[static_cast<std::size_t>(k)];
   const int d = l.degree;
-  const double magnitude = Horner(l.magnitude, d, std::abs(x));
   if (std::isfinite(magnitude) && std::isfinite(v) && magnitude > kTiny) {
     // Horner errs by at most 2d rounding units of the magnitude, the rounded coefficients by one.
     if (std::abs(v) > 4.0 * d * kU * magnitude) return SignOf(v);

@@ -24,8 +24,15 @@ class Cascade {
   const std::array<double, PolynomT::kMaxGrad + 1>& Rounded(int k) const {
     return levels_[static_cast<std::size_t>(k)].hi;
   }
+  // The magnitudes of the coefficients of D(k); infinite for one whose sign is left to exact
+  // evaluation.
+  const std::array<double, PolynomT::kMaxGrad + 1>& Magnitudes(int k) const {
+    return levels_[static_cast<std::size_t>(k)].magnitude;
+  }
   // The sign of D(k) at x, -1, 0 or 1; v is Horner's value of Rounded(k) at x.
   int Sign(int k, double x, double v) const;
+  // The same where the caller has Horner's value of Magnitudes(k) at abs(x) already.
+  int Sign(int k, double x, double v, double magnitude) const;
   // The zero of the linear D(Degree() - 1), the nearest Double.
   double LinearZero() const;
 

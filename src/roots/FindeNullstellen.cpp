@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "algebra/CoreContext.h"
@@ -61,8 +62,9 @@ void EvaluateAll(const Horner& f, const std::vector<double>& x, std::vector<doub
 // Bisects the brackets (points[j], points[j + 1]) for every j in `starts`, up to kLanes of them
 // side by side; the result of each is the one its own bisection gives.
 template <typename Filter, typename Finish>
-std::vector<double> BisectAll(const Horner& f, const Filter& filter, const Finish& finish,
-                              const std::vector<double>& points, const std::vector<double>& values,
+std::vector<double> BisectAll(const Horner& f, const Horner* magnitudes, const Filter& filter,
+                              const Finish& finish, const std::vector<double>& points,
+                              const std::vector<double>& values,
                               const std::vector<std::size_t>& starts, std::int64_t& evaluations) {
   std::vector<double> results(starts.size());
   std::array<detail::Bisection, kLanes> lane{};
@@ -90,18 +92,24 @@ std::vector<double> BisectAll(const Horner& f, const Filter& filter, const Finis
   }
   std::array<double, kLanes> x{};
   std::array<double, kLanes> fx{};
+  std::array<double, kLanes> absX{};
+  std::array<double, kLanes> mx{};
   while (active > 0) {
+    for (int l = 0; l < kLanes; ++l) x[l] = busy[l] ? lane[l].m : 0.0;
     if (active == 1) {
       for (int l = 0; l < kLanes; ++l)
-        if (busy[l]) fx[l] = f(lane[l].m);
+        if (busy[l]) fx[l] = f(x[l]);
     } else {
-      for (int l = 0; l < kLanes; ++l) x[l] = busy[l] ? lane[l].m : 0.0;
       f.Lanes(x.data(), fx.data());
+    }
+    if (magnitudes) {
+      for (int l = 0; l < kLanes; ++l) absX[l] = std::abs(x[l]);
+      magnitudes->Lanes(absX.data(), mx.data());
     }
     evaluations += active;
     for (int l = 0; l < kLanes; ++l) {
       if (!busy[l]) continue;
-      lane[l].Take(filter(lane[l].m, fx[l]));
+      lane[l].Take(filter(lane[l].m, fx[l], mx[l]));
       if (lane[l].NextMidpoint()) continue;
       results[owner[l]] = finish(lane[l].m);
       busy[l] = fill(l);
@@ -191,17 +199,29 @@ void Search(const Derivatives& D, int n, double linearZero, const exact::Cascade
 
   std::vector<double> points{-B, linearZero, B};
   std::vector<double> values;
+  std::vector<double> absPoints;
+  std::vector<double> sums;
   std::vector<double> found;
   std::vector<std::size_t> starts;
   for (int k = n - 2; k >= 0; --k) {
     const Horner f(D[k].Koeff);
     const RoundingNoise noise(D[k], n - k);
-    const auto filter = [exakt, k](double x, double v) {
-      return exakt ? static_cast<double>(exakt->Sign(k, x, v)) : v;
+    // With exact signs the sums of magnitudes that bound Horner's error come side by side with
+    // the values.
+    const std::optional<Horner> magnitudes =
+        exakt ? std::optional<Horner>(exakt->Magnitudes(k)) : std::nullopt;
+    const auto filter = [exakt, k](double x, double v, double m) {
+      return exakt ? static_cast<double>(exakt->Sign(k, x, v, m)) : v;
     };
     EvaluateAll(f, points, values);
     evaluations += static_cast<std::int64_t>(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i) values[i] = filter(points[i], values[i]);
+    if (magnitudes) {
+      absPoints.resize(points.size());
+      for (std::size_t i = 0; i < points.size(); ++i) absPoints[i] = std::abs(points[i]);
+      EvaluateAll(*magnitudes, absPoints, sums);
+      for (std::size_t i = 0; i < points.size(); ++i)
+        values[i] = filter(points[i], values[i], sums[i]);
+    }
     // A bracket is bisected only across a sign change that both ends show above the noise; an
     // end within it is a zero of D(k) itself and stays a bracket point.
     starts.clear();
@@ -217,7 +237,8 @@ void Search(const Derivatives& D, int n, double linearZero, const exact::Cascade
       return detail::Snapped(
           m, [&f, exakt, k](double r) { return !exakt || exakt->Sign(k, r, f(r)) == 0; });
     };
-    found = BisectAll(f, filter, finish, points, values, starts, evaluations);
+    found = BisectAll(f, magnitudes ? &*magnitudes : nullptr, filter, finish, points, values,
+                      starts, evaluations);
     CoreContext::Instanz().Yield();
     if (k == 0) break;
     // The point 0 joins the brackets after the first pass, with the points found there.
