@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "algebra/CoreContext.h"
@@ -119,10 +120,19 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
     // change f.
     RelativerGgT(f.Zl, f.Nn, g);
     Analyse::FindeNullstellen(g, nullstellenG);
-    ZeroSet zZl;
-    ZeroSet zNn;
-    Analyse::FindeNullstellen(f.Zl, zZl);
-    Analyse::FindeNullstellen(f.Nn, zNn);
+    // The terms' own zeros from their exact terms where known: on the Doubles a term with tiny
+    // coefficients has a "zero" wherever its value lies below the zero tolerance.
+    const auto eigene = [](const PolynomT& p, const std::optional<exact::Polynomial>& e) {
+      ZeroSet z;
+      if (e) {
+        Analyse::Nullstellen(exact::SquareFree(*e), z);
+      } else {
+        Analyse::FindeNullstellen(p, z);
+      }
+      return z;
+    };
+    const ZeroSet zZl = eigene(f.Zl, exakt.zaehler);
+    const ZeroSet zNn = eigene(f.Nn, exakt.nenner);
     bool gemeinsam = g.grad() > 0 && nullstellenG.count() > 0;
     for (double z : nullstellenG.points())
       gemeinsam = gemeinsam && HatNahe(zZl, z) && HatNahe(zNn, z);
