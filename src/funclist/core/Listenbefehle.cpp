@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include <unordered_set>
 #include "algebra/TextSemantics.h"
 #include "funclist/core/Funktionsliste.h"
-#include "funclist/core/TextSet.h"
 
 namespace Funktionsliste {
 
@@ -31,10 +31,11 @@ bool EintraegeAnfuegen(std::vector<std::string>& RListe,
   std::size_t groesse = Dateigroesse(RListe);
   {
     // Views into the list, which stays in place as long as the set lives.
-    TextSet vorhanden;
-    for (const auto& eintrag : RListe) vorhanden.Insert(eintrag);
+    std::unordered_set<std::string_view> vorhanden;
+    vorhanden.reserve(RListe.size() + stuecke.size());
+    for (const auto& eintrag : RListe) vorhanden.insert(eintrag);
     for (std::size_t i = 0; i < stuecke.size(); ++i) {
-      if (!vorhanden.Insert(stuecke[i])) continue;
+      if (!vorhanden.insert(stuecke[i]).second) continue;
       neu[i] = true;
       ++anzahl;
       groesse += 1 + stuecke[i].size();
