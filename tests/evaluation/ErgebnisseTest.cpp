@@ -46,6 +46,7 @@ TEST_F(Analyse, ResultTextsPerKindOfNumerator) {
       {"a polynomial over 1: no gaps, no asymptote", {-4, 0, 1}, {1}, "-2  ,  2", "", false},
       {"(x-1) over (x-1): a zero at a gap is no zero", {-1, 1}, {-1, 1}, "", "1", true},
       {"a zero 5e-10 beside a gap is a zero", {-(1 + 5e-10), 1}, {-1, 1}, "1", "1", true},
+      {"so is one 1e-6 beside it", {-(1 + 1e-6), 1}, {-1, 1}, "1", "1", true},
       {"(x-1)^2 over (x-1)^3: no zero, the pole stays", {1, -2, 1}, {-1, 3, -3, 1}, "", "1", true},
   };
   for (const auto& c : cases) {

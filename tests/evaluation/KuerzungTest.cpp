@@ -11,6 +11,18 @@ using KuerzungTest = CoreTest;
 
 const std::string kFF = text::Chr(12);
 
+// Both texts read as the evaluation run reads them: through the parser into f, and exactly where
+// that agrees.
+Auswertung::ExakteTerme Gelesen(const char* zaehler, const char* nenner, RationalT& f) {
+  bool ok = true;
+  Parser::ParseChain(zaehler, f.Zl, ok);
+  EXPECT_TRUE(ok) << zaehler;
+  Parser::ParseChain(nenner, f.Nn, ok);
+  EXPECT_TRUE(ok) << nenner;
+  return {Auswertung::ExaktGelesen(zaehler, f.Zl, nullptr),
+          Auswertung::ExaktGelesen(nenner, f.Nn, nullptr)};
+}
+
 // The cancellation on the Doubles alone, as for terms that could not be read exactly.
 Auswertung::Kuerzung KuerzeOhneExakt(RationalT& f, std::string& report) {
   Auswertung::ExakteTerme unbekannt;
@@ -94,12 +106,7 @@ TEST_F(KuerzungTest, CancelsCommonFactorsOfTermsTypedMultipliedOut) {
   for (const auto& c : cases) {
     kontext.Report.clear();
     RationalT f;
-    bool ok = true;
-    Parser::ParseChain(c.zaehler, f.Zl, ok);
-    Parser::ParseChain(c.nenner, f.Nn, ok);
-    ASSERT_TRUE(ok) << c.why;
-    Auswertung::ExakteTerme exakt{Auswertung::ExaktGelesen(c.zaehler, f.Zl, nullptr),
-                                  Auswertung::ExaktGelesen(c.nenner, f.Nn, nullptr)};
+    Auswertung::ExakteTerme exakt = Gelesen(c.zaehler, c.nenner, f);
     ASSERT_TRUE(exakt.Bekannt()) << c.why;
     const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report, exakt);
     EXPECT_TRUE(k.gekuerzt) << c.why;
@@ -122,12 +129,7 @@ TEST_F(KuerzungTest, RelativeGcdCancelsAFactorWrittenWith14Decimals) {
   const char* zaehler = "3x^2+5x-2";
   const char* nenner = "(x-0.33333333333333)(x-4)";
   RationalT f;
-  bool ok = true;
-  Parser::ParseChain(zaehler, f.Zl, ok);
-  Parser::ParseChain(nenner, f.Nn, ok);
-  ASSERT_TRUE(ok);
-  Auswertung::ExakteTerme exakt{Auswertung::ExaktGelesen(zaehler, f.Zl, nullptr),
-                                Auswertung::ExaktGelesen(nenner, f.Nn, nullptr)};
+  Auswertung::ExakteTerme exakt = Gelesen(zaehler, nenner, f);
   ASSERT_TRUE(exakt.Bekannt());
   const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report, exakt);
   EXPECT_TRUE(k.gekuerzt);
@@ -155,14 +157,9 @@ TEST_F(KuerzungTest, TermsWhoseExactGcdIsOneKeepTheirFactors) {
   for (const auto& c : cases) {
     kontext.Report.clear();
     RationalT f;
-    bool ok = true;
-    Parser::ParseChain(c.zaehler, f.Zl, ok);
-    Parser::ParseChain(c.nenner, f.Nn, ok);
-    ASSERT_TRUE(ok) << c.why;
+    Auswertung::ExakteTerme exakt = Gelesen(c.zaehler, c.nenner, f);
     const int gradZl = f.Zl.grad();
     const int gradNn = f.Nn.grad();
-    Auswertung::ExakteTerme exakt{Auswertung::ExaktGelesen(c.zaehler, f.Zl, nullptr),
-                                  Auswertung::ExaktGelesen(c.nenner, f.Nn, nullptr)};
     ASSERT_TRUE(exakt.Bekannt()) << c.why;
     const Auswertung::Kuerzung k = Auswertung::KuerzeGemeinsamenFaktor(f, kontext.Report, exakt);
     EXPECT_FALSE(k.gekuerzt) << c.why;
