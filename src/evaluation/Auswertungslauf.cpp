@@ -50,18 +50,19 @@ bool HauptF::Funktionsauswertung() {
   RRR.Zl.KopieVon(zaehler);
   RRR.Nn.KopieVon(nenner);
   RRR.Np = 1;
+  // Each field is read as the exact term the program wrote into it while its text is unchanged.
   const auto& geschrieben = termfelderExakt;
-  const bool unveraendert = geschrieben.funktion && zaehlerText == geschrieben.zaehlerText &&
-                            nennerText == geschrieben.nennerText;
+  const exact::Function* vorher = geschrieben.funktion.get();
   Auswertung::ExakteTerme exakt{
-      Auswertung::ExaktGelesen(zaehlerText, zaehler,
-                               unveraendert ? &geschrieben.funktion->Numerator() : nullptr),
-      Auswertung::ExaktGelesen(nennerText, nenner,
-                               unveraendert ? &geschrieben.funktion->Denominator() : nullptr)};
+      Auswertung::ExaktGelesen(
+          zaehlerText, zaehler,
+          vorher && zaehlerText == geschrieben.zaehlerText ? &vorher->Numerator() : nullptr),
+      Auswertung::ExaktGelesen(
+          nennerText, nenner,
+          vorher && nennerText == geschrieben.nennerText ? &vorher->Denominator() : nullptr)};
   // The parser's partial products carry rounding errors that the term texts would show as noise
   // digits; the exact terms give each coefficient as the nearest Double.
-  if (exakt.zaehler) exakt.zaehler->RoundInto(RRR.Zl);
-  if (exakt.nenner) exakt.nenner->RoundInto(RRR.Nn);
+  exakt.Runden(RRR);
 
   const Auswertung::Kuerzung kuerzung = Auswertung::KuerzeGemeinsamenFaktor(RRR, Report, exakt);
   RRR.exakt = exakt.Fuer(RRR);

@@ -1,5 +1,6 @@
 #include "evaluation/ExakteTerme.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "exact/Term.h"
@@ -13,8 +14,22 @@ void ExakteTerme::Teilen(std::int64_t c) {
     fmpq_poly_scalar_div_si(t->value().get(), t->value().get(), static_cast<slong>(c));
 }
 
+namespace {
+
+void AufExakte(PolynomT& p, const exact::Polynomial& e) {
+  for (int i = 0; i <= std::min(e.Degree(), PolynomT::kMaxGrad); ++i)
+    if (p.Koeff[i] != 0) p.Koeff[i] = e.Coefficient(i).ToDouble();
+}
+
+}  // namespace
+
+void ExakteTerme::Runden(RationalT& f) const {
+  if (zaehler) AufExakte(f.Zl, *zaehler);
+  if (nenner) AufExakte(f.Nn, *nenner);
+}
+
 std::shared_ptr<const exact::Function> ExakteTerme::Fuer(const RationalT& f) const {
-  if (!Bekannt()) return nullptr;
+  if (!Bekannt() || !exact::Agrees(*zaehler, f.Zl) || !exact::Agrees(*nenner, f.Nn)) return nullptr;
   return std::make_shared<const exact::Function>(*zaehler, *nenner, f);
 }
 

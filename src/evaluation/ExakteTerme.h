@@ -23,9 +23,12 @@ struct ExakteTerme {
     zaehler.reset();
     nenner.reset();
   }
+  // Each coefficient of f that is not 0 becomes the nearest Double of the known exact one. Where
+  // the parser's term texts of 14 decimals left 0, 0 stays, so the term text shows no "0x".
+  void Runden(RationalT& f) const;
   // Both terms divided by the whole number c, as a content reduction of f did.
   void Teilen(std::int64_t c);
-  // The exact function that f's Doubles now stand for, or nothing.
+  // The exact function that f's Doubles now stand for, or nothing where they no longer agree.
   std::shared_ptr<const exact::Function> Fuer(const RationalT& f) const;
 };
 

@@ -55,6 +55,41 @@ bool HatNahe(const ZeroSet& Z, double z) {
   return false;
 }
 
+// The decimals that write every coefficient of a term: exactly from its exact term where known,
+// else from its Doubles, up to 9.
+int Dezimalen(const PolynomT& p, const std::optional<exact::Polynomial>& e) {
+  if (e) return e->Decimals(PolynomT::kMaxGrad);
+  for (int k = 0; k <= 9; ++k) {
+    const double s = std::pow(10.0, k);
+    bool ganz = true;
+    for (double c : p.Koeff) ganz = ganz && std::abs(c * s - text::Round(c * s)) <= 1e-7;
+    if (ganz) return k;
+  }
+  return -1;
+}
+
+// A dividend with k decimals divided exactly by a monic factor has a quotient with k decimals
+// (the factor's primitive integer form divides the dividend's over the integers). The rounding
+// noise of dividing by the relative gcd is taken off that way, but only where every coefficient
+// lies that close to it.
+void AufDezimalen(PolynomT& q, int k) {
+  if (k < 0 || k > 14) return;
+  const double s = std::pow(10.0, k);
+  PolynomT glatt;
+  for (int i = 0; i < kN; ++i) {
+    const double r = text::Round(q.Koeff[i] * s);
+    if (!(std::abs(q.Koeff[i] * s - r) <= 1e-3)) return;
+    glatt.Koeff[i] = r / s;
+  }
+  q.KopieVon(glatt);
+}
+
+// A term text the program wrote holds coefficients of 14 decimals, the mark of a factor such as
+// x-0.33333333333333 that is no exact one of a typed term.
+bool VomProgrammGeschrieben(const std::optional<exact::Polynomial>& e) {
+  return !e || e->Decimals(14) == 14;
+}
+
 void Melden(Kuerzung& k, const RationalT& f, std::string& report, const PolynomT& g,
             const ZeroSet& nullstellenG) {
   CoreContext::Instanz().SetKuerzReportBVisible(true);
@@ -79,21 +114,28 @@ Kuerzung ExaktKuerzen(RationalT& f, std::string& report, ExakteTerme& exakt,
                       const exact::Polynomial& G) {
   Kuerzung k;
   PolynomT g;
-  G.RoundInto(g);
   ZeroSet nullstellenG;
-  Analyse::Nullstellen(exact::SquareFree(G), nullstellenG);
+  Analyse::Nullstellen(G, nullstellenG);
+  const exact::Polynomial zaehler = exakt.zaehler->ExactQuotient(G);
+  const exact::Polynomial nenner = exakt.nenner->ExactQuotient(G);
+  PolynomT zl;
+  PolynomT nn;
+  // Beyond the Double range the quotients are left to the division of the Doubles.
+  const bool rund = G.RoundInto(g) && zaehler.RoundInto(zl) && nenner.RoundInto(nn);
+  if (!rund) g.ggT(f.Zl, f.Nn);
   Melden(k, f, report, g, nullstellenG);
-  exakt.zaehler = exakt.zaehler->ExactQuotient(G);
-  exakt.nenner = exakt.nenner->ExactQuotient(G);
-  if (!exakt.zaehler->RoundInto(f.Zl) || !exakt.nenner->RoundInto(f.Nn)) {
-    // Beyond the Double range the quotients stay as division of the Doubles gives them.
+  if (!rund) {
     PolynomT rest;
     f.Zl.PDurch(g, f.Zl, rest);
     f.Nn.PDurch(g, f.Nn, rest);
     exakt.Vergessen();
     return k;
   }
-  Analyse::Nullstellen(exact::SquareFree(G.WithoutFactorsOf(*exakt.nenner)), k.hebbareLuecken);
+  f.Zl.KopieVon(zl);
+  f.Nn.KopieVon(nn);
+  exakt.zaehler = zaehler;
+  exakt.nenner = nenner;
+  Analyse::Nullstellen(G.WithoutFactorsOf(nenner), k.hebbareLuecken);
   HebbareMelden(k, report);
   return k;
 }
@@ -114,6 +156,7 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
   if (!exakt.Bekannt()) g.ggT(f.Zl, f.Nn);
   ZeroSet nullstellenG;
   if (g.grad() <= 0) {
+    if (!VomProgrammGeschrieben(exakt.zaehler) && !VomProgrammGeschrieben(exakt.nenner)) return k;
     // Texts the program wrote keep 14 decimals, so a factor they share with a typed term is no
     // exact one; the relative gcd finds it, and it is cancelled only where both terms have a zero
     // of their own at each of its zeros: a common factor found by rounding alone must not
@@ -125,7 +168,7 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
     const auto eigene = [](const PolynomT& p, const std::optional<exact::Polynomial>& e) {
       ZeroSet z;
       if (e) {
-        Analyse::Nullstellen(exact::SquareFree(*e), z);
+        Analyse::Nullstellen(*e, z);
       } else {
         Analyse::FindeNullstellen(p, z);
       }
@@ -142,10 +185,14 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
   }
 
   Melden(k, f, report, g, nullstellenG);
+  const int dezimalenZl = Dezimalen(f.Zl, exakt.zaehler);
+  const int dezimalenNn = Dezimalen(f.Nn, exakt.nenner);
   exakt.Vergessen();
   PolynomT rest;
   f.Zl.PDurch(g, f.Zl, rest);
   f.Nn.PDurch(g, f.Nn, rest);
+  AufDezimalen(f.Zl, dezimalenZl);
+  AufDezimalen(f.Nn, dezimalenNn);
 
   for (int i = 1; i <= nullstellenG.count(); ++i) {
     const double z = nullstellenG[i];

@@ -4,23 +4,30 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
 #include "exact/Function.h"
-#include "roots/ExakteNullstellen.h"
+#include "roots/KritischePunkte.h"
 
 namespace Auswertung {
 
 namespace {
 
-// The derivative of order i at x, exactly and rounded once; 0 where x is one of its zeros, as
-// the critical points were found, since the Double x only lies next to an irrational zero.
-double ExakterWert(const exact::Function& f, int i, double x) {
-  for (const Analyse::Linearfaktor& z : Analyse::Linearfaktoren(f.DerivativeFactors(i)))
-    if (!Zahl::SindVerschieden(z.x, x)) return 0;
-  const std::optional<exact::Rational> v = f.Value(i, x);
-  return v ? v->ToDouble() : std::numeric_limits<double>::quiet_NaN();
+// f, f' and f'' at x, exactly and rounded once; 0 where the decomposition says x is a zero, since
+// the Double x only lies next to an irrational one.
+void ExakteWerte(const exact::Function& f, const std::vector<Analyse::KritischeStelle>& stellen,
+                 double x, Werte& WertTab, int s) {
+  unsigned nullstelleVon = 0;
+  for (const Analyse::KritischeStelle& k : stellen)
+    if (k.x == x) nullstelleVon = k.nullstelleVon;
+  for (int i = 0; i <= 2; ++i) {
+    const std::optional<exact::Rational> v = f.Value(i, x);
+    WertTab[i + 1][s] = (nullstelleVon >> i) & 1 ? 0
+                        : v                      ? v->ToDouble()
+                                                 : std::numeric_limits<double>::quiet_NaN();
+  }
 }
 
 }  // namespace
@@ -29,11 +36,16 @@ int FuelleWertTab(const ZeroSet& KPMenge, const std::array<RationalT, 3>& RR, We
   const int n = std::min(KPMenge.count(), kTabellenSpalten);
   const RationalT& f = RR[0];
   const bool exakt = f.exakt && f.exakt->Describes(f);
+  const std::vector<Analyse::KritischeStelle> stellen =
+      exakt ? Analyse::KritischeStellen(*f.exakt) : std::vector<Analyse::KritischeStelle>{};
   for (int s = 1; s <= n; ++s) {
     const double x = KPMenge[s];
     WertTab[0][s] = x;
-    for (int r = 1; r <= 3; ++r)
-      WertTab[r][s] = exakt ? ExakterWert(*f.exakt, r - 1, x) : RR[r - 1].FWert(x);
+    if (exakt) {
+      ExakteWerte(*f.exakt, stellen, x, WertTab, s);
+    } else {
+      for (int r = 1; r <= 3; ++r) WertTab[r][s] = RR[r - 1].FWert(x);
+    }
   }
   return n;
 }

@@ -56,6 +56,33 @@ const std::vector<SquareFreeFactor>& Function::DerivativeFactors(int i) const {
   return *slot;
 }
 
+const std::vector<Function::CriticalFactor>& Function::CriticalFactors() const {
+  if (criticalFactors_) return *criticalFactors_;
+  // The zeros of each numerator once, without multiplicity; the zero polynomial has none here.
+  std::array<Polynomial, 3> radical;
+  for (std::size_t i = 0; i < 3; ++i) {
+    radical[i] = Polynomial::Constant(1);
+    for (const SquareFreeFactor& s : DerivativeFactors(static_cast<int>(i)))
+      radical[i] = radical[i] * s.factor;
+  }
+  // piece[m] vanishes exactly at the points that are zeros of the numerators in m and no other:
+  // the common part of those, with what the larger sets take divided off first.
+  std::array<Polynomial, 8> piece;
+  for (unsigned m = 7; m >= 1; --m) {
+    Polynomial p;
+    for (unsigned i = 0; i < 3; ++i)
+      if ((m >> i) & 1) p = p.IsZero() ? radical[i] : Polynomial::Gcd(p, radical[i]);
+    for (unsigned larger = m + 1; larger <= 7; ++larger)
+      if ((larger & m) == m) p = p.ExactQuotient(Polynomial::Gcd(p, piece[larger]));
+    piece[m] = p;
+  }
+  std::vector<CriticalFactor> factors;
+  for (unsigned m = 1; m <= 7; ++m)
+    for (SquareFreeFactor& s : SquareFree(piece[m])) factors.push_back({std::move(s), m});
+  criticalFactors_ = std::move(factors);
+  return *criticalFactors_;
+}
+
 std::optional<Rational> Function::Value(int i, double x) const {
   const Quotient& q = Derivative(i);
   const Rational at(x);

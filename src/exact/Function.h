@@ -30,6 +30,13 @@ class Function {
   // The square-free decomposition of the numerator of the derivative of order i = 0, 1, 2 in
   // lowest terms: its zeros are exactly the points where that derivative vanishes.
   const std::vector<SquareFreeFactor>& DerivativeFactors(int i) const;
+  // Where f, f' or f'' vanish, each point once: square-free, pairwise coprime factors, each with
+  // the derivatives it is a zero of (bit i for the derivative of order i).
+  struct CriticalFactor {
+    SquareFreeFactor factor;
+    unsigned zeroOf;
+  };
+  const std::vector<CriticalFactor>& CriticalFactors() const;
   // The value of the derivative of order i at x; nothing at a pole.
   std::optional<Rational> Value(int i, double x) const;
 
@@ -45,6 +52,7 @@ class Function {
   mutable std::array<std::optional<std::vector<SquareFreeFactor>>, 2> termFactors_;
   mutable std::vector<Quotient> derivatives_;
   mutable std::array<std::optional<std::vector<SquareFreeFactor>>, 3> derivativeFactors_;
+  mutable std::optional<std::vector<CriticalFactor>> criticalFactors_;
 };
 
 }  // namespace exact

@@ -122,6 +122,17 @@ long Polynomial::Bits() const {
   return std::max(coefficients, static_cast<long>(fmpz_bits(p_->den)));
 }
 
+int Polynomial::Decimals(int most) const {
+  // Every coefficient is written over the common denominator, which a power of ten must hold.
+  Integer power;
+  fmpz_one(power.get());
+  for (int k = 0; k <= most; ++k) {
+    if (fmpz_divisible(power.get(), p_->den)) return k;
+    fmpz_mul_ui(power.get(), power.get(), 10);
+  }
+  return -1;
+}
+
 Polynomial Polynomial::operator+(const Polynomial& o) const {
   Polynomial r;
   fmpq_poly_add(r.p_, p_, o.p_);
@@ -155,6 +166,12 @@ Polynomial Polynomial::Pow(unsigned long e) const {
 Polynomial Polynomial::Derivative() const {
   Polynomial r;
   fmpq_poly_derivative(r.p_, p_);
+  return r;
+}
+
+Polynomial Polynomial::Monic() const {
+  Polynomial r;
+  fmpq_poly_make_monic(r.p_, p_);
   return r;
 }
 

@@ -67,6 +67,9 @@ class Polynomial {
   bool IsConstant() const { return Degree() < 1; }
   // The size in bits of the largest integer the coefficients are made of.
   long Bits() const;
+  // The fewest decimals, up to most, that write every coefficient exactly; -1 where more are
+  // needed.
+  int Decimals(int most) const;
   bool operator==(const Polynomial& o) const { return fmpq_poly_equal(p_, o.p_) != 0; }
 
   Polynomial operator+(const Polynomial& o) const;
@@ -75,6 +78,8 @@ class Polynomial {
   Polynomial operator-() const;
   Polynomial Pow(unsigned long e) const;
   Polynomial Derivative() const;
+  // Divided by its leading coefficient; the zero polynomial stays.
+  Polynomial Monic() const;
   // The quotient of a division that leaves no remainder.
   Polynomial ExactQuotient(const Polynomial& divisor) const;
   bool DividedBy(const Polynomial& divisor) const;

@@ -35,6 +35,10 @@ void Nullstellen(const std::vector<exact::SquareFreeFactor>& zerlegung, ZeroSet&
   Doppelkillen(Z);
 }
 
+void Nullstellen(const exact::Polynomial& p, ZeroSet& Z) {
+  Nullstellen(exact::SquareFree(p), Z);
+}
+
 void Termnullstellen(const RationalT& f, int term, ZeroSet& Z) {
   if (f.exakt && f.exakt->Describes(f)) {
     Nullstellen(f.exakt->TermFactors(term), Z);

@@ -23,6 +23,9 @@ std::vector<Linearfaktor> Linearfaktoren(const std::vector<exact::SquareFreeFact
 // The same zeros as a zero set, points within 1e-5 of each other merged.
 void Nullstellen(const std::vector<exact::SquareFreeFactor>& zerlegung, ZeroSet& Z);
 
+// The same for an exact polynomial, through its square-free decomposition.
+void Nullstellen(const exact::Polynomial& p, ZeroSet& Z);
+
 // Z := the real zeros of f's numerator (term 0) or denominator (term 1, the gaps of f), found on
 // the exact decomposition where f carries its exact terms.
 void Termnullstellen(const RationalT& f, int term, ZeroSet& Z);

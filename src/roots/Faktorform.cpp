@@ -67,18 +67,26 @@ namespace Analyse {
 std::string Faktorform(const PolynomT& P, const exact::Polynomial& exakt,
                        const std::vector<exact::SquareFreeFactor>& zerlegung) {
   if (P.grad() < 1) return P.Term2String2();
-  // Each factor is simple, so dividing its own zeros off it once each leaves its part of the rest
-  // as accurate as Doubles hold it.
-  PolynomT rest;
-  rest.Koeff[0] = exakt.Coefficient(exakt.Degree()).ToDouble();
+  // A factor without real zeros is all rest, kept exact; a factor with real zeros is simple, so
+  // dividing its own zeros off it once each leaves its part of the rest as accurate as Doubles
+  // hold it, and that part has degree 41 at most.
+  exact::Polynomial ohneReelle = exact::Polynomial::Constant(1);
+  fmpq_poly_set_fmpq(ohneReelle.get(), exakt.Coefficient(exakt.Degree()).get());
+  std::vector<const exact::SquareFreeFactor*> mitReellen;
   for (const exact::SquareFreeFactor& f : zerlegung) {
-    const exact::Rational lead = f.factor.Coefficient(f.factor.Degree());
-    exact::Polynomial monic = f.factor;
-    fmpq_poly_scalar_div_fmpq(monic.get(), monic.get(), lead.get());
+    if (Faktornullstellen(f).empty()) {
+      ohneReelle = ohneReelle * f.factor.Monic().Pow(static_cast<unsigned long>(f.multiplicity));
+    } else {
+      mitReellen.push_back(&f);
+    }
+  }
+  PolynomT rest;
+  ohneReelle.RoundInto(rest);
+  for (const exact::SquareFreeFactor* f : mitReellen) {
     PolynomT Q;
-    monic.RoundInto(Q);
-    for (double z : Faktornullstellen(f)) DurchLinearfaktor(Q, z, 1);
-    for (int i = 0; i < f.multiplicity; ++i) rest.Produkt(rest, Q);
+    f->factor.Monic().RoundInto(Q);
+    for (double z : Faktornullstellen(*f)) DurchLinearfaktor(Q, z, 1);
+    for (int i = 0; i < f->multiplicity; ++i) rest.Produkt(rest, Q);
   }
   return Text(Linearfaktoren(zerlegung), rest);
 }

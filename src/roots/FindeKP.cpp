@@ -23,22 +23,27 @@ void Auslesen(const std::vector<double>& c, const AtGap& atGap, ZeroSet& K) {
   K.assign(points);
 }
 
-// The numerators of f, f' and f'' in lowest terms vanish exactly where the derivative does and
-// never at a gap.
-void ExaktFinden(const exact::Function& f, ZeroSet& K) {
-  std::vector<double> c;
-  for (int i = 0; i <= 2; ++i)
-    for (const Linearfaktor& l : Linearfaktoren(f.DerivativeFactors(i))) c.push_back(l.x);
-  std::sort(c.begin(), c.end());
-  Auslesen(
-      c, [](double) { return false; }, K);
-}
-
 }  // namespace
+
+// The numerators of f, f' and f'' in lowest terms vanish exactly where the derivative does and
+// never at a gap; split into coprime factors, each point comes once, with what vanishes there.
+std::vector<KritischeStelle> KritischeStellen(const exact::Function& f) {
+  std::vector<KritischeStelle> c;
+  for (const exact::Function::CriticalFactor& k : f.CriticalFactors())
+    for (double x : Faktornullstellen(k.factor)) c.push_back({x, k.zeroOf});
+  std::sort(c.begin(), c.end(),
+            [](const KritischeStelle& a, const KritischeStelle& b) { return a.x < b.x; });
+  std::vector<KritischeStelle> stellen;
+  for (std::size_t i = 0; i < c.size(); ++i)
+    if (i + 1 == c.size() || Zahl::SindVerschieden(c[i].x, c[i + 1].x)) stellen.push_back(c[i]);
+  return stellen;
+}
 
 void FindeKP(const RationalT& R, ZeroSet& K) {
   if (R.exakt && R.exakt->Describes(R)) {
-    ExaktFinden(*R.exakt, K);
+    std::vector<double> points;
+    for (const KritischeStelle& s : KritischeStellen(*R.exakt)) points.push_back(s.x);
+    K.assign(points);
     return;
   }
   ZeroSet G;

@@ -257,7 +257,9 @@ void Search(const Derivatives& D, int n, double linearZero, const exact::Cascade
   }
   const RoundingNoise noise(D[0], n);
   Z.assign(FinalTest(points, values, found, exakt ? nullptr : &noise));
-  Doppelkillen(Z);
+  // Exact signs separate every zero of a square-free factor; only the shown zero set merges
+  // neighbours, not the factor forms and critical points built from the zeros.
+  if (!exakt) Doppelkillen(Z);
 }
 
 }  // namespace

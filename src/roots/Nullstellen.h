@@ -22,7 +22,8 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z);
 void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations);
 
 // Z := the real zeros of the polynomial behind the cascade, which must have no multiple zero:
-// the same search on its rounded derivatives, every sign decided exactly.
+// the same search on its rounded derivatives, every sign decided exactly, and every zero kept,
+// however close to the next.
 void FindeNullstellen(const exact::Cascade& P, ZeroSet& Z, std::int64_t& evaluations);
 
 // A zero of P between a and b by bisection; the caller gives P(a) * P(b) < 0.

@@ -1,7 +1,12 @@
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "RootsTestSupport.h"
+#include "exact/SquareFree.h"
+#include "parser/ParseChain.h"
+#include "roots/Faktorform.h"
 
 namespace {
 
@@ -78,6 +83,36 @@ TEST_F(FaktorformTest, EndsWhenTheSquareFreeGcdOverflows) {
   const std::string text = p.Faktorform();
   EXPECT_EQ(text.substr(0, 6), "(3  + ");
   EXPECT_EQ(text.back(), ')');
+}
+
+// The factor form on the exact square-free decomposition, as the evaluation run writes it for terms
+// it read exactly.
+TEST_F(FaktorformTest, ExactFactorForms) {
+  struct Case {
+    const char* why;
+    const char* term;
+    std::int32_t stellenzahl;
+    std::string form;
+  };
+  const Case cases[] = {
+      {"a content and a double zero", "3x^3-9x^2+12", 1, " ( x + 1) * ( x-2)^2 * 3"},
+      {"zeros 1e-6 apart are two factors, written alike at one decimal", "(x-2.5)(x-2.500001)", 1,
+       " ( x-2.5) * ( x-2.5)"},
+      {"and told apart at six", "(x-2.5)(x-2.500001)", 6, " ( x-2.5) * ( x-2.500001)"},
+      {"a rest of degree 42 without real zeros", "x^42+1", 1, "(1  + x^42  )"},
+      {"a rest beside a multiple zero", "(x-2)^3(x^2+1)", 1, "(1  + x^2  ) * ( x-2)^3"},
+      {"a negative rest", "-2x+2", 1, "2 (- 1  ) * ( x-1)"},
+  };
+  for (const auto& c : cases) {
+    kontext.Stellenzahl = c.stellenzahl;
+    kontext.messages.clear();
+    const std::optional<exact::Polynomial> e = Parser::ExactTerm(c.term);
+    ASSERT_TRUE(e) << c.why;
+    PolynomT p;
+    ASSERT_TRUE(e->RoundInto(p)) << c.why;
+    EXPECT_EQ(Analyse::Faktorform(p, *e, exact::SquareFree(*e)), c.form) << c.why;
+    EXPECT_TRUE(kontext.messages.empty()) << c.why;
+  }
 }
 
 }  // namespace

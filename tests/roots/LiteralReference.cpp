@@ -108,7 +108,15 @@ void Search(const Derivatives& D, int n, double z, const exact::Cascade* exakt, 
                             : Zahl::IstNull(v) || (std::abs(v) <= noise && std::isfinite(noise));
     if (zero || std::find(sure.begin(), sure.end(), x) != sure.end()) Z.append(x);
   }
-  Doppelkillen(Z);
+  // Exact signs separate every zero of a square-free factor: the bracket list's repeats are
+  // dropped, but no neighbours merged.
+  if (exakt) {
+    std::vector<double> points = Z.points();
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    Z.assign(points);
+  } else {
+    Doppelkillen(Z);
+  }
 }
 
 }  // namespace
