@@ -140,6 +140,21 @@ TEST_F(AuswertungslaufTest, CancellationWithARemovableGap) {
   EXPECT_FALSE(Sichtbar("AsyAusgF")) << "a constant denominator has no asymptote";
 }
 
+TEST_F(AuswertungslaufTest, AFieldLeftAsTheProgramWroteItKeepsItsExactTerm) {
+  // 0.12345^3 has 15 decimals, one more than a term text keeps: read from its text, the triple
+  // zero would split.
+  WaehleRundung("    6 Dezimalen");
+  Analysiere("(x-0.12345)^3(x+1)", "(x+1)(x-2)");
+  const std::string zaehler = Text("EingF");
+  EXPECT_EQ(Text("AusgF2"), "0.12345");
+  window().EingF2().SetText("x-3");
+  Druecke("PushButton1");
+  EXPECT_EQ(Text("EingF"), zaehler);
+  EXPECT_EQ(Text("AusgF2"), "0.12345");
+  EXPECT_EQ(Text("AusgF1"), " ( x-0.12345)^3");
+  EXPECT_EQ(Text("AusgF2N"), "3");
+}
+
 TEST_F(AuswertungslaufTest, ZeroAndConstantNumerators) {
   struct Case {
     const char* why;
