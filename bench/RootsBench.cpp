@@ -93,31 +93,45 @@ void RegisterRoots(const std::string& name, void (*build)(PolynomT&)) {
 
 using ExactFinder = void (*)(const exact::Cascade&, ZeroSet&, std::int64_t&);
 
-// The same on the exact polynomial of p's coefficients, every sign decided exactly, with how often
-// the compensated scheme and exact evaluation were needed.
-void RegisterExactRoots(const std::string& name, void (*build)(PolynomT&)) {
+exact::Polynomial ExactChebyshev42() {
+  exact::Polynomial previous = exact::Polynomial::Constant(1);
+  exact::Polynomial t = exact::Polynomial::X();
+  for (int n = 1; n < 42; ++n) {
+    exact::Polynomial next = exact::Polynomial::Constant(2) * exact::Polynomial::X() * t - previous;
+    previous = t;
+    t = next;
+  }
+  return t;
+}
+
+exact::Polynomial ExactFactorial42() {
+  exact::Polynomial p = exact::Polynomial::Constant(1);
+  for (long k = 1; k <= 42; ++k) p = p * (exact::Polynomial::X() - exact::Polynomial::Constant(k));
+  return p;
+}
+
+// The same search on an exact polynomial, every sign decided exactly, with how often the
+// compensated scheme and exact evaluation were needed.
+void RegisterExactRoots(const std::string& name, exact::Polynomial (*build)()) {
   for (const auto& [variant, finder] :
        {std::pair<const char*, ExactFinder>{"fast", &Analyse::FindeNullstellen},
         std::pair<const char*, ExactFinder>{"literal", &literal::FindeNullstellen}}) {
     benchmark::RegisterBenchmark(("FindeNullstellen " + name + ", exact signs/" + variant).c_str(),
                                  [build, finder = finder](benchmark::State& state) {
                                    Kontext();
-                                   PolynomT p;
-                                   build(p);
-                                   const exact::Cascade cascade(exact::Polynomial::Of(p));
+                                   const exact::Cascade cascade(build());
                                    std::int64_t evaluations = 0;
                                    for (auto _ : state) {
                                      ZeroSet z;
                                      evaluations = 0;
-                                     cascade.compensated = 0;
-                                     cascade.exact = 0;
+                                     cascade.ResetCounts();
                                      finder(cascade, z, evaluations);
                                      benchmark::DoNotOptimize(z.a.data());
                                    }
                                    state.counters["evaluations"] = static_cast<double>(evaluations);
                                    state.counters["compensated"] =
-                                       static_cast<double>(cascade.compensated);
-                                   state.counters["exact"] = static_cast<double>(cascade.exact);
+                                       static_cast<double>(cascade.Compensated());
+                                   state.counters["exact"] = static_cast<double>(cascade.Exact());
                                  });
   }
 }
@@ -216,8 +230,8 @@ int main(int argc, char** argv) {
   RegisterRoots("(x-1)(x-2)...(x-42)", &Fakultaetspolynom42);
   RegisterRoots("(x^2-1)^21", &QuadratMinusEins21);
   RegisterRoots("start numerator", &Zaehler);
-  RegisterExactRoots("Chebyshev T42", &Tschebyschow42);
-  RegisterExactRoots("(x-1)(x-2)...(x-42)", &Fakultaetspolynom42);
+  RegisterExactRoots("Chebyshev T42", &ExactChebyshev42);
+  RegisterExactRoots("(x-1)(x-2)...(x-42)", &ExactFactorial42);
   RegisterRoots("start denominator", &Nenner);
   RegisterStart(
       "FindeKP start function",

@@ -87,7 +87,7 @@ int Cascade::Sign(int k, double x, double v, double magnitude) const {
   if (std::isfinite(magnitude) && std::isfinite(v) && magnitude > kTiny) {
     // Horner errs by at most 2d rounding units of the magnitude, the rounded coefficients by one.
     if (std::abs(v) > 4.0 * d * kU * magnitude) return SignOf(v);
-    ++compensated;
+    ++compensated_;
     double s = l.hi[static_cast<std::size_t>(d)];
     double c = l.lo[static_cast<std::size_t>(d)];
     for (int i = d - 1; i >= 0; --i) {
@@ -103,7 +103,7 @@ int Cascade::Sign(int k, double x, double v, double magnitude) const {
     const double bound = 2 * (g * g + g * kU + kU * kU) * magnitude + 2 * kU * std::abs(r);
     if (std::isfinite(r) && std::abs(r) > bound) return SignOf(r);
   }
-  ++exact;
+  ++exact_;
   return l.derivative.SignAt(x);
 }
 

@@ -36,9 +36,14 @@ class Cascade {
   // The zero of the linear D(Degree() - 1), the nearest Double.
   double LinearZero() const;
 
-  // How often a sign needed the compensated scheme and how often exact evaluation.
-  mutable std::int64_t compensated = 0;
-  mutable std::int64_t exact = 0;
+  // How often a sign needed the compensated scheme and how often exact evaluation, for the
+  // benchmarks.
+  std::int64_t Compensated() const { return compensated_; }
+  std::int64_t Exact() const { return exact_; }
+  void ResetCounts() const {
+    compensated_ = 0;
+    exact_ = 0;
+  }
 
  private:
   struct Level {
@@ -49,6 +54,8 @@ class Cascade {
     int degree = 0;
   };
   std::vector<Level> levels_;
+  mutable std::int64_t compensated_ = 0;
+  mutable std::int64_t exact_ = 0;
 };
 
 }  // namespace exact

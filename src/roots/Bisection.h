@@ -6,12 +6,17 @@
 
 namespace Analyse::detail {
 
+// x, or the whole number within 1e-10 of it where isZero holds there. Round(-3e-11) is -0, which
+// must not reach a zero set.
+template <typename IsZero>
+double Snapped(double x, const IsZero& isZero) {
+  const double r = text::Round(x);
+  return (std::abs(x - r) < 1e-10 && isZero(r) ? r : x) + 0.0;
+}
+
 // One bisection of [a, b] down to a width of 1e-13, split into its steps so that several
 // brackets can be halved side by side. It keeps f(a) instead of evaluating it again: the value at
 // the new left end is the value at the midpoint just taken.
-template <typename IsZero>
-double Snapped(double x, const IsZero& isZero);
-
 struct Bisection {
   double a;
   double b;
@@ -42,14 +47,6 @@ struct Bisection {
     return Snapped(m, [](double) { return true; });
   }
 };
-
-// x, or the whole number within 1e-10 of it where isZero holds there. Round(-3e-11) is -0, which
-// must not reach a zero set.
-template <typename IsZero>
-double Snapped(double x, const IsZero& isZero) {
-  const double r = text::Round(x);
-  return (std::abs(x - r) < 1e-10 && isZero(r) ? r : x) + 0.0;
-}
 
 template <typename Evaluate>
 double Bisect(const Evaluate& f, double a, double b, double fa) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <string_view>
-
 #include <unordered_set>
+
 #include "algebra/TextSemantics.h"
 #include "funclist/core/Funktionsliste.h"
 
