@@ -8,7 +8,6 @@
 #include "algebra/CoreContext.h"
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
-#include "exact/SquareFree.h"
 #include "roots/ExakteNullstellen.h"
 #include "roots/Nullstellen.h"
 
