@@ -10,8 +10,9 @@ namespace {
 
 // a / b in lowest terms, the denominator monic.
 void Reduce(Polynomial& a, Polynomial& b) {
+  // A zero denominator is refused before any function is made; it has no lowest terms.
+  if (b.IsZero()) return;
   const Polynomial g = Polynomial::Gcd(a, b);
-  if (g.IsZero()) return;
   a = a.ExactQuotient(g);
   b = b.ExactQuotient(g);
   const Rational lead = b.Coefficient(b.Degree());
