@@ -25,16 +25,15 @@ Ergebnistexte Analysiere(RationalT& f, ZeroSet& KPMenge, PolynomT& Asymptote, Po
 
   ZeroSet nullstellen;
   ZeroSet luecken;
+  Analyse::Termnullstellen(f, 1, luecken);
   if (f.exakt && f.exakt->Describes(f)) {
     // The numerator of f in lowest terms vanishes exactly at the zeros of f.
     const exact::Function& x = *f.exakt;
     Analyse::Nullstellen(x.DerivativeFactors(0), nullstellen);
-    Analyse::Nullstellen(x.TermFactors(1), luecken);
     e.zaehlerForm = Analyse::Faktorform(f.Zl, x.Numerator(), x.TermFactors(0));
     e.nennerForm = Analyse::Faktorform(f.Nn, x.Denominator(), x.TermFactors(1));
   } else {
     Analyse::FindeNullstellen(f.Zl, nullstellen);
-    Analyse::FindeNullstellen(f.Nn, luecken);
     e.zaehlerForm = f.Zl.Faktorform();
     e.nennerForm = f.Nn.Faktorform();
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,7 +34,16 @@ class Cascade {
   int Sign(int k, double x, double v) const;
   // The same where the caller has Horner's value of Magnitudes(k) at abs(x) already.
   int Sign(int k, double x, double v, double magnitude) const;
-  // The zero of the linear D(Degree() - 1), the nearest Double.
+  // D(0) .. D(Degree() - 1) rounded into D; false where one leaves the Double range.
+  template <std::size_t N>
+  bool RoundInto(std::array<PolynomT, N>& D) const {
+    for (int k = 0; k < Degree(); ++k) {
+      D[static_cast<std::size_t>(k)].Koeff = Rounded(k);
+      if (!D[static_cast<std::size_t>(k)].AllFinite()) return false;
+    }
+    return true;
+  }
+  // The zero of the linear D(Degree() - 1), the nearest Double; never -0.
   double LinearZero() const;
 
   // How often a sign needed the compensated scheme and how often exact evaluation, for the

@@ -12,15 +12,16 @@
 namespace Analyse {
 namespace {
 
-// Of every run of sorted candidates each within 1e-7 of its successor only the last can stay.
-template <typename AtGap>
-void Auslesen(const std::vector<double>& c, const AtGap& atGap, ZeroSet& K) {
-  std::vector<double> points;
+// Of every run of sorted candidates each within 1e-7 of its successor only the last can stay, and
+// only where keep holds.
+template <typename T, typename X, typename Keep>
+std::vector<T> Auslesen(const std::vector<T>& c, const X& x, const Keep& keep) {
+  std::vector<T> kept;
   for (std::size_t i = 0; i < c.size(); ++i) {
     const bool last = i + 1 == c.size();
-    if (!atGap(c[i]) && (last || Zahl::SindVerschieden(c[i], c[i + 1]))) points.push_back(c[i]);
+    if (keep(c[i]) && (last || Zahl::SindVerschieden(x(c[i]), x(c[i + 1])))) kept.push_back(c[i]);
   }
-  K.assign(points);
+  return kept;
 }
 
 }  // namespace
@@ -33,10 +34,8 @@ std::vector<KritischeStelle> KritischeStellen(const exact::Function& f) {
     for (double x : Faktornullstellen(k.factor)) c.push_back({x, k.zeroOf});
   std::sort(c.begin(), c.end(),
             [](const KritischeStelle& a, const KritischeStelle& b) { return a.x < b.x; });
-  std::vector<KritischeStelle> stellen;
-  for (std::size_t i = 0; i < c.size(); ++i)
-    if (i + 1 == c.size() || Zahl::SindVerschieden(c[i].x, c[i + 1].x)) stellen.push_back(c[i]);
-  return stellen;
+  return Auslesen(
+      c, [](const KritischeStelle& s) { return s.x; }, [](const KritischeStelle&) { return true; });
 }
 
 void FindeKP(const RationalT& R, ZeroSet& K) {
@@ -48,10 +47,10 @@ void FindeKP(const RationalT& R, ZeroSet& K) {
   }
   ZeroSet G;
   FindeNullstellen(R.Nn, G);
-  const auto atGap = [&G](double x) {
+  const auto noGap = [&G](double x) {
     for (int g = 1; g <= G.count(); ++g)
-      if (Zahl::IstNull(G[g] - x)) return true;
-    return false;
+      if (Zahl::IstNull(G[g] - x)) return false;
+    return true;
   };
   const auto& RR = CoreContext::Instanz().RR;
   std::vector<double> c;
@@ -62,7 +61,8 @@ void FindeKP(const RationalT& R, ZeroSet& K) {
     c.insert(c.end(), t.begin(), t.end());
   }
   std::sort(c.begin(), c.end());
-  Auslesen(c, atGap, K);
+  K.assign(Auslesen(
+      c, [](double x) { return x; }, noGap));
 }
 
 }  // namespace Analyse

@@ -291,17 +291,13 @@ void FindeNullstellen(const PolynomT& P, ZeroSet& Z, std::int64_t& evaluations) 
 void FindeNullstellen(const exact::Cascade& P, ZeroSet& Z, std::int64_t& evaluations) {
   Z.clear();
   const int n = P.Degree();
-  if (n < 1) return;
   Derivatives D;
-  for (int k = 0; k < n; ++k) {
-    D[k].Koeff = P.Rounded(k);
-    if (!D[k].AllFinite()) return;
-  }
+  if (n < 1 || !P.RoundInto(D)) return;
   if (n == 1) {
-    Z.append(P.LinearZero() + 0.0);
+    Z.append(P.LinearZero());
     return;
   }
-  Search(D, n, P.LinearZero() + 0.0, &P, Z, evaluations);
+  Search(D, n, P.LinearZero(), &P, Z, evaluations);
 }
 
 }  // namespace Analyse
