@@ -13,19 +13,10 @@ namespace {
 // powers, each "sign magnitude power" followed by two blanks.
 std::string TermText(const PolynomT& p, std::string_view mask) {
   std::string result;
-  bool first = true;
   const int g = p.grad();
   for (int i = 0; i <= g; ++i) {
     const double c = p.Koeff[i];
-    if (c == 0.0) continue;
-    if (c < 0) {
-      result += "- ";
-    } else if (!first) {
-      result += "+ ";
-    }
-    first = false;
-    if (!(std::abs(c) == 1 && i >= 1)) result += text::Format(std::abs(c), mask);
-    result += Zahl::xhoch(i) + "  ";
+    if (c != 0.0) Zahl::Summand(result, c < 0, std::abs(c) == 1, text::Format(std::abs(c), mask), i);
   }
   return result.empty() ? "0" : result;
 }

@@ -4,6 +4,8 @@
 
 #include "algebra/CoreContext.h"
 #include "algebra/TextSemantics.h"
+#include "exact/Function.h"
+#include "exact/TermText.h"
 
 namespace {
 bool HasSign(const std::string& s) {
@@ -11,10 +13,19 @@ bool HasSign(const std::string& s) {
 }
 }  // namespace
 
+std::string RationalT::Zaehlertext() const {
+  return exakt && exakt->Describes(*this) ? exact::TermText(exakt->Numerator()) : Zl.Term2String();
+}
+
+std::string RationalT::Nennertext() const {
+  return exakt && exakt->Describes(*this) ? exact::TermText(exakt->Denominator())
+                                           : Nn.Term2String();
+}
+
 std::string RationalT::Term2string() const {
-  std::string z = Zl.Term2String();
+  std::string z = Zaehlertext();
   if (HasSign(z)) z = "(" + z + ")";
-  std::string d = Nn.Term2String();
+  std::string d = Nennertext();
   if (Np >= 2) {
     d = "(" + d + ")^" + text::Str(Np);
   } else if (HasSign(d)) {

@@ -30,6 +30,10 @@ class RationalT {
   RationalT& operator=(const RationalT&) = delete;
 
   std::string Term2string() const;
+  // The term texts of numerator and denominator: from the exact terms where f carries them, so
+  // that the parser reads back exactly these terms, else from the Doubles.
+  std::string Zaehlertext() const;
+  std::string Nennertext() const;
   void zeigen() const;
   void Abl(const RationalT& f);
   double FWert(double x) const;

@@ -106,32 +106,32 @@ std::string Format(double v, std::string_view mask) {
   return Trimmed(s);
 }
 
-double Val(std::string_view s) {
+std::string_view ValText(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
   const std::size_t start = i;
   if (i < s.size() && s[i] == '-') ++i;
-  const std::size_t digitsStart = i;
   bool dot = false;
-  bool anyDigit = false;
-  bool nonZero = false;
-  bool nonZeroBeforeDot = false;
   for (; i < s.size(); ++i) {
     const char c = s[i];
-    if (c >= '0' && c <= '9') {
-      anyDigit = true;
-      if (c != '0') {
-        nonZero = true;
-        if (!dot) nonZeroBeforeDot = true;
-      }
-    } else if (c == '.' && !dot) {
+    if (c == '.' && !dot) {
       dot = true;
-    } else {
+    } else if (c < '0' || c > '9') {
       break;
     }
   }
-  if (!anyDigit) return 0.0;
-  std::string digits(s.substr(digitsStart, i - digitsStart));
+  return s.substr(start, i - start);
+}
+
+double Val(std::string_view s) {
+  const std::string_view number = ValText(s);
+  const bool negative = !number.empty() && number.front() == '-';
+  std::string digits(number.substr(negative ? 1 : 0));
+  if (digits.find_first_of("0123456789") == std::string::npos) return 0.0;
+  const std::size_t point = digits.find('.');
+  const bool nonZero = digits.find_first_of("123456789") != std::string::npos;
+  const bool nonZeroBeforeDot =
+      digits.substr(0, point).find_first_of("123456789") != std::string::npos;
   if (digits.front() == '.') digits.insert(digits.begin(), '0');
   double v = 0.0;
   auto r =
@@ -140,7 +140,6 @@ double Val(std::string_view s) {
     v = nonZeroBeforeDot ? std::numeric_limits<double>::infinity() : 0.0;
   }
   if (!nonZero) v = 0.0;
-  const bool negative = s[start] == '-';
   return (negative && v != 0.0) ? -v : v;
 }
 

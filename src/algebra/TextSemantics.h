@@ -25,6 +25,8 @@ std::string Format(double v, std::string_view mask);
 // The number at the start of a text: blanks, an optional "-", digits with at most one ".".
 // Anything after it is ignored; no number gives 0. Too large gives an infinity, too small 0.
 double Val(std::string_view s);
+// The text of the number Val reads: the optional "-" and the digits and "." after the blanks.
+std::string_view ValText(std::string_view s);
 
 // Half away from zero.
 double Round(double v);

@@ -76,6 +76,17 @@ std::string Nulls2FakStr(double x, double k) {
   return s;
 }
 
+void Summand(std::string& term, bool negativ, bool eins, std::string_view betrag,
+             std::int32_t potenz) {
+  if (negativ) {
+    term += "- ";
+  } else if (!term.empty()) {
+    term += "+ ";
+  }
+  if (!(eins && potenz >= 1)) term += betrag;
+  term += xhoch(potenz) + "  ";
+}
+
 void ZahlFilter(std::string& s) {
   std::string t;
   for (char c : s) {

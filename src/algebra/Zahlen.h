@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "algebra/ZeroSet.h"
 
@@ -17,6 +18,9 @@ double Gerundet(std::int32_t n, double x);
 bool IstGanzzahlig(double x);
 std::int64_t ggT(std::int64_t a, std::int64_t b);
 std::string xhoch(std::int32_t n);
+// Appends one summand of a term text in ascending powers: its sign ("+ " only after the first),
+// its magnitude unless it is 1 before a power of x, the power and two blanks.
+void Summand(std::string& term, bool negativ, bool eins, std::string_view betrag, std::int32_t potenz);
 std::string Nulls2FakStr(double x, double k);
 void ZahlFilter(std::string& s);
 std::string Zahlfeldausgabe(const ZeroSet& a);

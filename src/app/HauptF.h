@@ -234,8 +234,12 @@ class HauptF : public QMainWindow, public CoreContext {
   // then the denominator field its denominator's. D's exponent is not written; each write fires
   // the field's change handler before the next one.
   void InTermfelderSchreiben(const RationalT& D);
-  // The exact terms behind the texts InTermfelderSchreiben wrote last, where D carried them: a
-  // term text keeps 14 decimals, the exact term every one, so an unchanged field is read as it.
+  // Writes the numerator field, then the denominator field where nenner is given; exakt holds
+  // the exact terms the two texts stand for, where they are known.
+  void TermfelderSchreiben(const std::string& zaehler, const std::string* nenner,
+                           std::shared_ptr<const exact::Function> exakt);
+  // The exact terms behind the texts the program wrote last into the term fields: a third left
+  // by a cancellation keeps 14 decimals in its text, so an unchanged field is read as its term.
   struct ExakteTermfelder {
     std::shared_ptr<const exact::Function> funktion;
     std::string zaehlerText;

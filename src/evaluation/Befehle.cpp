@@ -22,7 +22,7 @@ void TermfeldGeaendert(HauptF& w, TextField& feld) {
 // Both fields are compared, so editing either one always marks f as new, whichever was edited
 // last.
 bool HauptF::TermfelderNeu() const {
-  return EingF().Text() != RR[0].Zl.Term2String() || EingF2().Text() != RR[0].Nn.Term2String();
+  return EingF().Text() != RR[0].Zaehlertext() || EingF2().Text() != RR[0].Nennertext();
 }
 
 void HauptF::EingF_TextChange(TextField& field) {

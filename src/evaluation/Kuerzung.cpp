@@ -145,6 +145,8 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
   Kuerzung k;
   if (f.Zl.grad() * f.Nn.grad() <= 1) return k;
   exakt.Teilen(f.InNKuerzen());
+  // The report and the function list get the text of f before the division from its exact terms.
+  f.exakt = exakt.Fuer(f);
   if (exakt.Bekannt()) {
     const exact::Polynomial G = exact::Polynomial::Gcd(*exakt.zaehler, *exakt.nenner);
     if (!G.IsConstant()) return ExaktKuerzen(f, report, exakt, G);

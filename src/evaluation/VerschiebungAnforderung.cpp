@@ -2,6 +2,7 @@
 #include "algebra/Zahlen.h"
 #include "app/HauptF.h"
 #include "evaluation/Verschiebung.h"
+#include "exact/Operations.h"
 
 namespace {
 
@@ -32,14 +33,20 @@ void HauptF::VerschiebeB_Action(PushButton&) {
 void HauptF::Verschieben() {
   const double a = text::Val(xVF().Text());
   const double b = text::Val(yVF().Text());
-  if (!Auswertung::Verschiebe(RRR, a, b)) {
+  // The vector's texts are finite decimals, so f shifted by them is exact where f is.
+  const exact::Function* f = exact::ExactOf(RRR);
+  const bool exakt =
+      f && exact::Assign(RRR, exact::Shifted(*f, exact::ValueOf(xVF().Text()),
+                                             exact::ValueOf(yVF().Text())));
+  if (!exakt && !Auswertung::Verschiebe(RRR, a, b)) {
     MsgBox(Auswertung::kVerschiebungZuGross);
     return;
   }
   NeueGrenzen = true;
   IntegralF().SetText("");
-  EingF().SetText(RRR.Zl.Term2String());
-  if (a != 0) EingF2().SetText(RRR.Nn.Term2String());
+  const std::string nenner = RRR.Nennertext();
+  TermfelderSchreiben(RRR.Zaehlertext(), a != 0 ? &nenner : nullptr,
+                      exakt ? RRR.exakt : nullptr);
   GrafikHalten = true;
   Funktionsauswertung();
 }

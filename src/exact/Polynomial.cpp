@@ -91,6 +91,32 @@ Polynomial Polynomial::Constant(long c) {
   return p;
 }
 
+std::optional<std::string> Rational::DecimalMagnitude() const {
+  // A finite decimal's denominator is 2^a 5^b, and max(a, b) decimals write it.
+  Integer rest;
+  Integer factor;
+  fmpz_set(rest.get(), fmpq_denref(q_));
+  fmpz_set_ui(factor.get(), 2);
+  const ulong twos = fmpz_remove(rest.get(), rest.get(), factor.get());
+  fmpz_set_ui(factor.get(), 5);
+  const ulong fives = fmpz_remove(rest.get(), rest.get(), factor.get());
+  if (!fmpz_is_one(rest.get())) return std::nullopt;
+  const ulong decimals = std::max(twos, fives);
+  Integer scaled;
+  fmpz_set_ui(scaled.get(), 10);
+  fmpz_pow_ui(scaled.get(), scaled.get(), decimals);
+  fmpz_mul(scaled.get(), scaled.get(), fmpq_numref(q_));
+  fmpz_divexact(scaled.get(), scaled.get(), fmpq_denref(q_));
+  fmpz_abs(scaled.get(), scaled.get());
+  char* raw = fmpz_get_str(nullptr, 10, scaled.get());
+  std::string digits(raw);
+  flint_free(raw);
+  if (decimals == 0) return digits;
+  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  digits.insert(digits.size() - decimals, 1, '.');
+  return digits;
+}
+
 Polynomial Polynomial::Decimal(std::string_view digits) {
   std::string whole(digits);
   ulong decimals = 0;

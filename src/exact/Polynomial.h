@@ -6,6 +6,8 @@
 #include <flint/fmpz_poly.h>
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "algebra/PolynomT.h"
@@ -30,6 +32,9 @@ class Rational {
   int Sign() const { return fmpq_sgn(q_); }
   // The nearest Double, ties to even; an infinity beyond the Double range.
   double ToDouble() const;
+  // The magnitude written out with every decimal, such as "0.000030517578125"; nothing where it
+  // is no finite decimal.
+  std::optional<std::string> DecimalMagnitude() const;
 
   fmpq* get() { return q_; }
   const fmpq* get() const { return q_; }

@@ -7,6 +7,7 @@
 
 #include "ParserTestSupport.h"
 #include "algebra/RationalT.h"
+#include "exact/Term.h"
 #include "funclist/core/Funktionsliste.h"
 #include "funclist/core/Register.h"
 #include "parser/ParseChain.h"
@@ -137,16 +138,29 @@ TEST_F(TermRoundTrip, EveryFunctionTextReadsBackAsItsTwoTerms) {
     SCOPED_TRACE(text);
     const Koeffizienten numerator = Read(f.Zl.Term2String());
 
+    const Register::Haelften fields = Register::AmBruchstrichTeilen(text);
     RationalT g;
     ASSERT_TRUE(Register::HLesen(text, g));
-    EXPECT_EQ(g.Zl.Koeff, numerator);
-    EXPECT_EQ(g.Nn.Koeff, denominator.Koeff);
+    // Where both halves are read exactly, g holds the nearest Doubles of the exact terms; the
+    // zero function keeps its own form.
+    const std::optional<exact::Polynomial> exaktZl = Parser::ExactTerm(fields.links);
+    const std::optional<exact::Polynomial> exaktNn = Parser::ExactTerm(fields.rechts);
+    PolynomT zl;
+    PolynomT nn;
+    zl.Koeff = numerator;
+    nn.Koeff = denominator.Koeff;
+    if (exaktZl && exaktNn && !exaktZl->IsZero() && exact::Agrees(*exaktZl, zl) && exact::Agrees(*exaktNn, nn)) {
+      ASSERT_TRUE(exaktZl->RoundInto(zl));
+      ASSERT_TRUE(exaktNn->RoundInto(nn));
+      EXPECT_TRUE(g.exakt);
+    }
+    EXPECT_EQ(g.Zl.Koeff, zl.Koeff);
+    EXPECT_EQ(g.Nn.Koeff, nn.Koeff);
 
-    const Register::Haelften fields = Register::AmBruchstrichTeilen(text);
     EXPECT_EQ(Chained(fields.links), numerator);
     EXPECT_EQ(Chained(fields.rechts), denominator.Koeff);
 
-    EXPECT_EQ(Chained(Register::NennerText(f)), denominator.Koeff);
+    EXPECT_EQ(Chained(Register::NennerText(f.Nn.Term2String(), f.Np)), denominator.Koeff);
   }
   EXPECT_TRUE(context.messages.empty());
 }

@@ -1,6 +1,8 @@
 #include "funclist/core/Register.h"
 
 #include "algebra/TextSemantics.h"
+#include "exact/Operations.h"
+#include "exact/Term.h"
 #include "parser/ParseChain.h"
 
 namespace Register {
@@ -47,13 +49,17 @@ bool HLesen(std::string_view h, RationalT& g) {
   Parser::ParseChain(teile.rechts, gelesen.Nn, ok);
   if (!ok || gelesen.Nn.grad() == -1) return false;
   gelesen.Np = gelesen.Zl.grad() == -1 ? 0 : 1;
+  // The text the program wrote holds every decimal of an exact term, so g is that term again.
+  const std::optional<exact::Polynomial> zaehler = Parser::ExactTerm(teile.links);
+  const std::optional<exact::Polynomial> nenner = Parser::ExactTerm(teile.rechts);
+  if (zaehler && nenner && exact::Agrees(*zaehler, gelesen.Zl) && exact::Agrees(*nenner, gelesen.Nn))
+    exact::Assign(gelesen, {*zaehler, *nenner});
   g.KopieVon(gelesen);
   return true;
 }
 
-std::string NennerText(const RationalT& f) {
-  const std::string t = f.Nn.Term2String();
-  return f.Np > 1 ? "(" + t + ")^" + text::Str(f.Np) : t;
+std::string NennerText(const std::string& nenner, std::int32_t Np) {
+  return Np > 1 ? "(" + nenner + ")^" + text::Str(Np) : nenner;
 }
 
 }  // namespace Register

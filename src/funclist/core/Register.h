@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,7 +36,8 @@ Haelften AmBruchstrichTeilen(std::string_view t);
 // g's exponent is 0 for a zero numerator and 1 for any other.
 bool HLesen(std::string_view h, RationalT& g);
 
-// The denominator field's text for f: its term text, as a bracketed power when Np is above 1.
-std::string NennerText(const RationalT& f);
+// The denominator field's text for a denominator of term text nenner and exponent Np: the term
+// text, as a bracketed power when Np is above 1.
+std::string NennerText(const std::string& nenner, std::int32_t Np);
 
 }  // namespace Register

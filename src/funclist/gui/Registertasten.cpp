@@ -1,4 +1,6 @@
 #include "app/HauptF.h"
+#include "exact/Operations.h"
+#include "exact/TermText.h"
 #include "funclist/core/Register.h"
 
 namespace {
@@ -31,6 +33,9 @@ void HauptF::gmalfB_Action(PushButton&) {
   }
   RationalT D;
   D.Produkt(RRR, Pg);
+  const exact::Function* f = exact::ExactOf(RRR);
+  const exact::Function* g = exact::ExactOf(Pg);
+  if (f && g) exact::Assign(D, exact::Product(*f, *g));
   if (!Endlich(*this, D)) return;
   fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
@@ -51,6 +56,9 @@ void HauptF::gmalfB1_Action(PushButton&) {
     return;
   }
   D.Differenz(Pg, RRR);
+  const exact::Function* f = exact::ExactOf(RRR);
+  const exact::Function* g = exact::ExactOf(Pg);
+  if (f && g) exact::Assign(D, exact::Difference(*g, *f));
   if (!Endlich(*this, D)) return;
   fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
@@ -62,8 +70,12 @@ void HauptF::gmalfB11_Action(PushButton&) {
     MsgBox("Zur Nullfunktion gibt es keine Kehrwertfunktion");
     return;
   }
-  EingF().SetText(RRR.Nn.Term2String());
-  EingF2().SetText(RRR.Zl.Term2String());
+  RationalT K;
+  K.Zl.KopieVon(RRR.Nn);
+  K.Nn.KopieVon(RRR.Zl);
+  const exact::Function* f = exact::ExactOf(RRR);
+  if (f) exact::Assign(K, exact::Reciprocal(*f));
+  InTermfelderSchreiben(K);
   Funktionsauswertung();
 }
 
@@ -96,9 +108,22 @@ void HauptF::g_AnzB1_Action(PushButton&) {
   RationalT D;
   D.Abl(RRR);
   if (!Endlich(*this, D)) return;
+  const exact::Function* f = exact::ExactOf(RRR);
+  const std::optional<exact::DerivativeTerms> abl =
+      f ? std::optional(exact::Derivative(*f)) : std::nullopt;
   RRR.KopieVon(D);
-  EingF().SetText(RRR.Zl.Term2String());
-  EingF2().SetText(Register::NennerText(RRR));
+  if (abl && !abl->terms.numerator.IsZero()) {
+    const exact::Polynomial& nenner = abl->terms.denominator;
+    const std::string nennerText =
+        Register::NennerText(exact::TermText(nenner), abl->exponent);
+    TermfelderSchreiben(exact::TermText(abl->terms.numerator), &nennerText,
+                        std::make_shared<const exact::Function>(
+                            abl->terms.numerator,
+                            nenner.Pow(static_cast<unsigned long>(abl->exponent)), D));
+  } else {
+    EingF().SetText(RRR.Zl.Term2String());
+    EingF2().SetText(Register::NennerText(RRR.Nn.Term2String(), RRR.Np));
+  }
   // The integral shown belonged to the former f.
   IntegralF().SetText("");
   Funktionsauswertung();
