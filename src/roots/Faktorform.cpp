@@ -1,4 +1,6 @@
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "algebra/PolynomT.h"
@@ -11,22 +13,30 @@
 
 namespace {
 
-std::string ProductText(const PolynomT& p) {
+using Teiler = std::vector<std::array<double, PolynomT::kMaxGrad + 1>>;
+
+// With the divisors of its multiplicity levels where they are known.
+std::string ProductText(const PolynomT& p, const Teiler* teiler) {
   std::string t = p.Term2String();
-  Analyse::MFakFinden(t);
+  if (teiler) {
+    Analyse::MFakFinden(t, *teiler);
+  } else {
+    Analyse::MFakFinden(t);
+  }
   return t;
 }
 
 // The rest without real zeros in front, the linear factors, a positive constant rest other than 1
 // at the end.
-std::string Text(const std::vector<Analyse::Linearfaktor>& linear, const PolynomT& rest) {
+std::string Text(const std::vector<Analyse::Linearfaktor>& linear, const PolynomT& rest,
+                 const Teiler* teiler = nullptr) {
   std::string Y;
   for (Analyse::Linearfaktor l : linear) {
     Zahl::RundnfAusg(l.x);
     Y += " * " + Zahl::Nulls2FakStr(l.x, l.vielfachheit);
   }
   if (rest.grad() > 0 || rest.Koeff[0] < 0) {
-    Y = ProductText(rest) + Y;
+    Y = ProductText(rest, teiler) + Y;
   } else if (rest.Koeff[0] != 1) {
     Y += " * " + text::Str(rest.Koeff[0]);
   }
@@ -42,7 +52,7 @@ std::string PolynomT::Faktorform() const {
   Q.KopieVon(*this);
   ZeroSet S;
   Analyse::FindeNullstellen(Q, S);
-  if (S.count() == 0) return ProductText(Q);
+  if (S.count() == 0) return ProductText(Q, nullptr);
 
   std::vector<Analyse::Linearfaktor> linear;
   for (int i = 1; i <= S.count(); ++i) {
@@ -72,23 +82,35 @@ std::string Faktorform(const PolynomT& P, const exact::Polynomial& exakt,
   // hold it, and that part has degree 41 at most.
   exact::Polynomial ohneReelle = exact::Polynomial::Constant(1);
   fmpq_poly_set_fmpq(ohneReelle.get(), exakt.Coefficient(exakt.Degree()).get());
-  std::vector<const exact::SquareFreeFactor*> mitReellen;
-  for (const exact::SquareFreeFactor& f : zerlegung) {
-    if (Faktornullstellen(f).empty()) {
+  for (const exact::SquareFreeFactor& f : zerlegung)
+    if (Faktornullstellen(f).empty())
       ohneReelle = ohneReelle * f.factor.Monic().Pow(static_cast<unsigned long>(f.multiplicity));
-    } else {
-      mitReellen.push_back(&f);
-    }
-  }
   PolynomT rest;
   ohneReelle.RoundInto(rest);
-  for (const exact::SquareFreeFactor* f : mitReellen) {
+  // The rest's own factors with their multiplicities give the divisor of each multiplicity level.
+  std::vector<std::pair<std::array<double, PolynomT::kMaxGrad + 1>, int>> teile;
+  for (const exact::SquareFreeFactor& f : zerlegung) {
     PolynomT Q;
-    f->factor.Monic().RoundInto(Q);
-    for (double z : Faktornullstellen(*f)) DurchLinearfaktor(Q, z, 1);
-    for (int i = 0; i < f->multiplicity; ++i) rest.Produkt(rest, Q);
+    f.factor.Monic().RoundInto(Q);
+    for (double z : Faktornullstellen(f)) DurchLinearfaktor(Q, z, 1);
+    if (Q.grad() < 1) continue;
+    if (!Faktornullstellen(f).empty())
+      for (int i = 0; i < f.multiplicity; ++i) rest.Produkt(rest, Q);
+    teile.emplace_back(Q.Koeff, f.multiplicity);
   }
-  return Text(Linearfaktoren(zerlegung), rest);
+  Teiler teiler;
+  for (int level = 1;; ++level) {
+    PolynomT G;
+    G.Einsen();
+    for (const auto& [koeff, vielfachheit] : teile) {
+      PolynomT Q;
+      Q.Koeff = koeff;
+      for (int i = level; i < vielfachheit; ++i) G.Produkt(G, Q);
+    }
+    if (G.grad() < 1) break;
+    teiler.push_back(G.Koeff);
+  }
+  return Text(Linearfaktoren(zerlegung), rest, &teiler);
 }
 
 }  // namespace Analyse

@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,15 +25,18 @@ std::int32_t LeadingDivisor(const PolynomT& p) {
 
 }  // namespace
 
-void MFakFinden(std::string& s) {
+namespace {
+
+// The levels of the product text, each the quotient of P by its divisor G from teiler(level, P).
+void Produkttext(std::string& s, const std::function<void(int, const PolynomT&, PolynomT&)>& teiler) {
   std::vector<std::string> factors;
   PolynomT P;
   PolynomT D;
   PolynomT G;
   bool ok = true;
   Parser::String2Poly(P, s, ok);
-  D.Abl(P);
-  G.ggT(P, D);
+  int level = 0;
+  teiler(level, P, G);
   // Below the zero tolerance the divisor of P and P' can come out as P itself; a level that
   // does not lower the degree would repeat for ever.
   while (G.grad() >= 1 && G.grad() < P.grad()) {
@@ -53,8 +57,7 @@ void MFakFinden(std::string& s) {
     factors.push_back(FactorText(P));
     G.Runden(10);
     P.KopieVon(G);
-    D.Abl(P);
-    G.ggT(P, D);
+    teiler(++level, P, G);
   }
   const std::int32_t k = P.ggF();
   const int g = P.grad();
@@ -63,6 +66,24 @@ void MFakFinden(std::string& s) {
   s = Feld2Prod(factors);
   // The content is at least 1, so only k > 1 writes a prefix.
   if (k > 1) s = text::Str(k) + " " + s;
+}
+
+}  // namespace
+
+void MFakFinden(std::string& s) {
+  Produkttext(s, [](int, const PolynomT& P, PolynomT& G) {
+    PolynomT D;
+    D.Abl(P);
+    G.ggT(P, D);
+  });
+}
+
+void MFakFinden(std::string& s,
+                const std::vector<std::array<double, PolynomT::kMaxGrad + 1>>& teiler) {
+  Produkttext(s, [&teiler](int level, const PolynomT&, PolynomT& G) {
+    G.Einsen();
+    if (level < static_cast<int>(teiler.size())) G.Koeff = teiler[static_cast<std::size_t>(level)];
+  });
 }
 
 std::string Feld2Prod(const std::vector<std::string>& a) {
