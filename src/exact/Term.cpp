@@ -11,7 +11,7 @@ namespace exact {
 namespace {
 
 constexpr int kMaxDepth = 1000;
-constexpr std::size_t kMaxDigits = 400;
+constexpr std::size_t kMaxDigits = 2400;
 constexpr long kMaxBits = 8192;
 
 bool IsDigit(char c) {

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "CurveDiscussionWindow.h"
+#include "exact/Function.h"
+#include "funclist/core/Register.h"
+#include "parser/ParseChain.h"
 
 namespace {
 
@@ -82,6 +85,34 @@ TEST_F(SchulfunktionenTest, EveryRowShowsItsExactCurveDiscussionAtSixDecimals) {
     EXPECT_TRUE(d.empty()) << s.name << ": " << s.zaehler << " / " << s.nenner << alle;
   }
   EXPECT_EQ(falsch, 0) << "of " << rows.size() << " school functions";
+}
+
+// Every term text the program writes of these functions reads back as the same exact terms: the
+// term fields, read again by "OK", and the function text that the list, its file and h hold.
+TEST_F(SchulfunktionenTest, TheTermTextsTheProgramWritesReadBackAsTheSameExactTerms) {
+  int exakt = 0;
+  for (const Kurvendiskussion& s : Schulfunktionen()) {
+    Analysiere(s.zaehler, s.nenner);
+    const std::shared_ptr<const exact::Function> f = window().RRR.exakt;
+    if (!f || !f->Describes(window().RRR)) continue;
+    ++exakt;
+    const std::string text = window().RRR.Term2string();
+    if (f->Numerator().Decimals(2400) >= 0 && f->Denominator().Decimals(2400) >= 0) {
+      RationalT g;
+      ASSERT_TRUE(Register::HLesen(text, g)) << text;
+      ASSERT_TRUE(g.exakt) << s.name << ": " << text;
+      EXPECT_TRUE(g.exakt->Numerator() == f->Numerator() &&
+                  g.exakt->Denominator() == f->Denominator())
+          << s.name << ": " << text;
+    }
+    Druecke("PushButton1");
+    const std::shared_ptr<const exact::Function> wieder = window().RRR.exakt;
+    ASSERT_TRUE(wieder && wieder->Describes(window().RRR)) << s.name;
+    EXPECT_TRUE(wieder->Numerator() == f->Numerator() && wieder->Denominator() == f->Denominator())
+        << s.name << ": " << Text("EingF") << " / " << Text("EingF2");
+    EXPECT_EQ(window().RRR.Term2string(), text) << s.name;
+  }
+  EXPECT_GE(exakt, 880);
 }
 
 }  // namespace

@@ -54,6 +54,8 @@ TEST(TermTest, ReadsTheNormalizedTermExactly) {
       {"degree 42", "(x^21)^2-1", x.Pow(42) - Polynomial::Constant(1)},
       {"nesting 1000 deep", Nested(1000, "x"), x},
       {"a number of 400 digits", nines + "x", Polynomial::Decimal(nines) * x},
+      {"a number of 2400 digits, as a shifted term of degree 42 may hold",
+       std::string(2400, '9') + "x", Polynomial::Decimal(std::string(2400, '9')) * x},
       {"six such numbers multiplied stay within the size", Repeated("(" + nines + ")", 6 * 402),
        Polynomial::Decimal(nines).Pow(6)},
   };
@@ -98,7 +100,7 @@ TEST(TermTest, RefusesWhatItCannotReadOrWhatGrowsTooLarge) {
       {"degree 43 from a product", "(x^21)^2x"},
       {"degree 43 from a power of a bracket", "(x+1)^43"},
       {"nesting 1001 deep", Nested(1001, "x")},
-      {"a number of 401 digits", "1" + nines},
+      {"a number of 2401 digits", std::string(2401, '9')},
       {"seven numbers of 400 digits multiplied", Repeated("(" + nines + ")", 7 * 402)},
       {"a power beyond the size", "(10)^2500"},
   };
