@@ -6,6 +6,8 @@
 #include <string>
 
 #include "BenchWindow.h"
+#include "exact/Term.h"
+#include "exact/TermText.h"
 
 namespace {
 
@@ -47,6 +49,118 @@ void IntegralOfStartFunction(benchmark::State& state) {
   }
 }
 BENCHMARK(IntegralOfStartFunction)->Unit(benchmark::kMillisecond);
+
+// g and f of degree 10 each, with multiple zeros and poles on decimals: "f := g * f" stays just
+// below its limit of 21.
+const char* const kGZaehler = "(x-0.125)^2(x-0.35)(x-2.5)(x+1.5)";
+const char* const kGNenner = "(x+0.5)^2(x-4)(x^2+1)";
+const char* const kFZaehler = "(x-0.125)^3(x-0.45)^2";
+const char* const kFNenner = "(x-0.625)(x+1.25)^2(x^2+2)";
+
+void Typed(HauptF& w, const std::string& zaehler, const std::string& nenner) {
+  w.EingF().SetText(zaehler);
+  w.EingF2().SetText(nenner);
+  w.NeueFunktion = true;
+  w.Funktionsauswertung();
+}
+
+void Click(HauptF& w, const char* button) {
+  w.findChild<PushButton*>(button)->click();
+}
+
+// g and f as above, and h the function text of f.
+void Registers(HauptF& w) {
+  Typed(w, kGZaehler, kGNenner);
+  Click(w, "gfB");
+  Typed(w, kFZaehler, kFNenner);
+  w.AnzeigeF().SetText(w.RRR.Term2string());
+}
+
+// One register button with the evaluation run it starts; f is typed anew before each press
+// where the button changes it for good.
+void Register(benchmark::State& state, const char* button, bool fNeu) {
+  HauptF& w = OpenedWindow();
+  Registers(w);
+  for (auto _ : state) {
+    if (fNeu) {
+      state.PauseTiming();
+      Typed(w, kFZaehler, kFNenner);
+      state.ResumeTiming();
+    }
+    Click(w, button);
+  }
+  benchmark::DoNotOptimize(w.RRR.Zl.Koeff);
+}
+
+void ProductGTimesF(benchmark::State& state) {
+  Register(state, "gmalfB", true);
+}
+BENCHMARK(ProductGTimesF)->Unit(benchmark::kMillisecond);
+
+void DifferenceGMinusF(benchmark::State& state) {
+  Register(state, "gmalfB1", true);
+}
+BENCHMARK(DifferenceGMinusF)->Unit(benchmark::kMillisecond);
+
+void ReciprocalOfF(benchmark::State& state) {
+  Register(state, "gmalfB11", false);
+}
+BENCHMARK(ReciprocalOfF)->Unit(benchmark::kMillisecond);
+
+void SwapGAndF(benchmark::State& state) {
+  Register(state, "gfB", false);
+}
+BENCHMARK(SwapGAndF)->Unit(benchmark::kMillisecond);
+
+void SwapFAndH(benchmark::State& state) {
+  Register(state, "RZeigB", false);
+}
+BENCHMARK(SwapFAndH)->Unit(benchmark::kMillisecond);
+
+void SwapGAndH(benchmark::State& state) {
+  Register(state, "g_AnzB", false);
+}
+BENCHMARK(SwapGAndH)->Unit(benchmark::kMillisecond);
+
+// "f .= f'" refuses a degree sum of 16 or more: f of degree 8 over 7.
+void DerivativeOfF(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Typed(w, "(x-0.125)^3(x-0.45)^2(x+2.5)^3", "(x-0.625)^3(x+1.25)^2(x^2+2)");
+    state.ResumeTiming();
+    Click(w, "g_AnzB1");
+  }
+}
+BENCHMARK(DerivativeOfF)->Unit(benchmark::kMillisecond);
+
+void ShiftOfF(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Typed(w, kFZaehler + std::string("(x+0.3)^5"), kFNenner + std::string("(x-3)^5"));
+    w.xVF().SetText("0.123456789");
+    w.yVF().SetText("1.5");
+    state.ResumeTiming();
+    Click(w, "VerschiebeB");
+  }
+}
+BENCHMARK(ShiftOfF)->Unit(benchmark::kMillisecond);
+
+// The term text the program writes of (x-0.123456789)^20, with 180 decimals in its constant,
+// written, read back from the field and analysed.
+void ExactTextOfDegree20(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  const exact::Polynomial p = *exact::ReadTerm("(x-0.123456789)^20");
+  for (auto _ : state) {
+    w.termfelderExakt = {};
+    w.EingF().SetText(exact::TermText(p));
+    w.EingF2().SetText("1");
+    w.NeueFunktion = true;
+    benchmark::DoNotOptimize(w.Funktionsauswertung());
+  }
+}
+BENCHMARK(ExactTextOfDegree20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -168,6 +168,11 @@ std::size_t InStr(std::size_t start, std::string_view s, std::string_view what) 
   if (start < 1) start = 1;
   if (start > s.size() + 1) return 0;
   if (what.empty()) return start;
+  // The parser asks for one character of a set at every position of a term.
+  if (what.size() == 1 && Lower(what[0]) == what[0] && (what[0] < 'a' || what[0] > 'z')) {
+    const std::size_t k = s.find(what[0], start - 1);
+    return k == std::string_view::npos ? 0 : k + 1;
+  }
   for (std::size_t i = start - 1; i + what.size() <= s.size(); ++i) {
     std::size_t j = 0;
     while (j < what.size() && Lower(s[i + j]) == Lower(what[j])) ++j;

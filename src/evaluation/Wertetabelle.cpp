@@ -23,10 +23,8 @@ void ExakteWerte(const exact::Function& f, const std::vector<Analyse::KritischeS
   for (const Analyse::KritischeStelle& k : stellen)
     if (k.x == x) nullstelleVon = k.nullstelleVon;
   for (int i = 0; i <= 2; ++i) {
-    const std::optional<exact::Rational> v = f.Value(i, x);
-    WertTab[i + 1][s] = (nullstelleVon >> i) & 1 ? 0
-                        : v                      ? v->ToDouble()
-                                                 : std::numeric_limits<double>::quiet_NaN();
+    const std::optional<double> v = f.Value(i, x);
+    WertTab[i + 1][s] = (nullstelleVon >> i) & 1 ? 0 : v.value_or(std::numeric_limits<double>::quiet_NaN());
   }
 }
 

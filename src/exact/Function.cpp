@@ -84,14 +84,9 @@ const std::vector<Function::CriticalFactor>& Function::CriticalFactors() const {
   return *criticalFactors_;
 }
 
-std::optional<Rational> Function::Value(int i, double x) const {
+std::optional<double> Function::Value(int i, double x) const {
   const Quotient& q = Derivative(i);
-  const Rational at(x);
-  const Rational d = q.denominator.ValueAt(at);
-  if (d.Sign() == 0) return std::nullopt;
-  Rational v = q.numerator.ValueAt(at);
-  fmpq_div(v.get(), v.get(), d.get());
-  return v;
+  return Polynomial::QuotientAt(q.numerator, q.denominator, x);
 }
 
 }  // namespace exact

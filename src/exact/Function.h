@@ -37,8 +37,8 @@ class Function {
     unsigned zeroOf;
   };
   const std::vector<CriticalFactor>& CriticalFactors() const;
-  // The value of the derivative of order i at x; nothing at a pole.
-  std::optional<Rational> Value(int i, double x) const;
+  // The value of the derivative of order i at x, rounded once; nothing at a pole.
+  std::optional<double> Value(int i, double x) const;
 
  private:
   struct Quotient {

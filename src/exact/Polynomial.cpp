@@ -238,6 +238,46 @@ Rational Polynomial::ValueAt(const Rational& x) const {
   return v;
 }
 
+namespace {
+
+// p(a / b) times b^(length - 1) and p's common denominator: Horner on the whole coefficients, the
+// powers of b = 2^shift carried along.
+void ScaledValue(Integer& r, const fmpq_poly_struct* p, const fmpz* a, ulong shift) {
+  const slong n = p->length;
+  fmpz_zero(r.get());
+  if (n == 0) return;
+  fmpz_set(r.get(), p->coeffs + n - 1);
+  Integer term;
+  for (slong i = n - 2; i >= 0; --i) {
+    fmpz_mul(r.get(), r.get(), a);
+    fmpz_mul_2exp(term.get(), p->coeffs + i, shift * static_cast<ulong>(n - 1 - i));
+    fmpz_add(r.get(), r.get(), term.get());
+  }
+}
+
+}  // namespace
+
+std::optional<double> Polynomial::QuotientAt(const Polynomial& n, const Polynomial& d, double x) {
+  const Rational at(x);
+  const ulong shift = fmpz_val2(fmpq_denref(at.get()));
+  Integer top;
+  Integer bottom;
+  ScaledValue(top, n.p_, fmpq_numref(at.get()), shift);
+  ScaledValue(bottom, d.p_, fmpq_numref(at.get()), shift);
+  if (fmpz_is_zero(bottom.get())) return std::nullopt;
+  if (fmpz_is_zero(top.get())) return 0.0;
+  // n(x) / d(x) = top d.den b^(len d - 1) / (bottom n.den b^(len n - 1)).
+  fmpz_mul(top.get(), top.get(), d.p_->den);
+  fmpz_mul(bottom.get(), bottom.get(), n.p_->den);
+  const slong lengths = d.p_->length - n.p_->length;
+  if (lengths > 0) fmpz_mul_2exp(top.get(), top.get(), shift * static_cast<ulong>(lengths));
+  if (lengths < 0) fmpz_mul_2exp(bottom.get(), bottom.get(), shift * static_cast<ulong>(-lengths));
+  const bool negative = fmpz_sgn(top.get()) * fmpz_sgn(bottom.get()) < 0;
+  fmpz_abs(bottom.get(), bottom.get());
+  const double magnitude = RoundedQuotient(top.get(), bottom.get());
+  return negative ? -magnitude : magnitude;
+}
+
 int Polynomial::SignAt(double x) const {
   return ValueAt(Rational(x)).Sign();
 }

@@ -95,6 +95,9 @@ class Polynomial {
 
   Rational Coefficient(int i) const;
   Rational ValueAt(const Rational& x) const;
+  // n(x) / d(x), rounded once to the nearest Double; nothing where d(x) = 0. Works on whole
+  // numbers alone, so no common divisor is ever sought.
+  static std::optional<double> QuotientAt(const Polynomial& n, const Polynomial& d, double x);
   int SignAt(double x) const;
   // The coefficients, each the nearest Double; false when a coefficient lies beyond the Double
   // range or the degree beyond what PolynomT holds.
