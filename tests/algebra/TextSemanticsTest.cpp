@@ -104,6 +104,23 @@ TEST(TextSemantics, ValReadsTheLeadingNumber) {
   EXPECT_FALSE(std::signbit(text::Val("-0")));
 }
 
+// The text behind Val's number, which the shift reads exactly.
+TEST(TextSemantics, ValTextIsTheNumberValReads) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"  -1.5x^2", "-1.5"}, {"1.2.3", "1.2"}, {"-", "-"}, {"", ""},
+      {"x", ""},             {"+4", ""},        {"5.", "5."}, {"0.123456789123456789", "0.123456789123456789"},
+  };
+  for (const auto& [s, expected] : cases) EXPECT_EQ(text::ValText(s), expected) << s;
+}
+
+TEST(TextSemantics, InStrOfOneCharacterIgnoresCaseOnlyForLetters) {
+  EXPECT_EQ(text::InStr(3, "a^b^c", "^"), 4u);
+  EXPECT_EQ(text::InStr("2X+1", "x"), 2u);
+  EXPECT_EQ(text::InStr("2x+1", "X"), 2u);
+  EXPECT_EQ(text::InStr("2x+1", "-"), 0u);
+  EXPECT_EQ(text::InStr(6, "2x+1", "+"), 0u);
+}
+
 TEST(TextSemantics, IndependentOfTheCLocale) {
   const char* old = std::setlocale(LC_ALL, nullptr);
   const std::string saved = old ? old : "C";
