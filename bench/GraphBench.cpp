@@ -1,5 +1,6 @@
 // What one paint of the graph costs with the real window: the start function in its plot range,
-// as the window shows it after opening. Runs offscreen with scripted services.
+// as the window shows it after opening, and a pole of order 10, beside which the curve's values
+// are taken from the exact denominator. Runs offscreen with scripted services.
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +54,24 @@ void GapsOfStartDenominator(benchmark::State& state) {
   }
 }
 BENCHMARK(GapsOfStartDenominator)->Unit(benchmark::kMicrosecond);
+
+// 1 over (x-1)^10 in its plot range: the samples beside the pole, where the expanded
+// denominator's Doubles are rounding noise, get their signs from the exact denominator. Runs
+// last, as it leaves this function in the window.
+void PaintOfPoleOfOrder10(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  w.EingF().SetText("1");
+  w.EingF2().SetText("(x-1)^10");
+  w.NeueFunktion = true;
+  w.Funktionsauswertung();
+  w.SketchOfF();  // adopts the plot range, as the first paint does
+  QImage image(420, 262, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter painter(&image);
+    w.Zeichnef(painter);
+  }
+}
+BENCHMARK(PaintOfPoleOfOrder10)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

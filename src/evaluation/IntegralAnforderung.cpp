@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
@@ -11,6 +12,11 @@ double Grenze(const TextField& feld) {
   std::string s = feld.Text();
   Zahl::ZahlFilter(s);
   return text::Val(s);
+}
+
+// The interval as both messages of the request name it: "[a;b]".
+std::string Intervall(double a, double b) {
+  return "[" + text::Str(a) + ";" + text::Str(b) + "]";
 }
 
 }  // namespace
@@ -50,13 +56,16 @@ void HauptF::Integralanforderung() {
     Integriere(a, b, luecke);
     if (!luecke.empty()) {
       IntegralF().SetText("");
-      MsgBox("Im Integrationsintervall [" + text::Str(a) + ";" + text::Str(b) + "]" +
-             " liegt die Definitionslücke " + luecke);
+      MsgBox("Im Integrationsintervall " + Intervall(a, b) + " liegt die Definitionslücke " +
+             luecke);
       return;
     }
-    // A step or a sum beyond the range of Double is no result to show.
+    // A step, a sample or a sum beyond the range of Double is no result to show; the empty field
+    // alone would look as if the button had done nothing.
     if (!std::isfinite(Integral)) {
       IntegralF().SetText("");
+      MsgBox("Das Integral über " + Intervall(a, b) +
+             " liegt außerhalb des Zahlenbereichs, den das Programm berechnen kann.");
       return;
     }
     IntegralSchluessel = schluessel;

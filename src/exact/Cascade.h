@@ -7,14 +7,14 @@
 
 #include "algebra/PolynomT.h"
 #include "exact/Polynomial.h"
+#include "exact/SplitPolynomial.h"
 
 namespace exact {
 
 // The derivative cascade of a polynomial with exact coefficients, for the root finder: each
 // derivative D(k) rounded to Doubles, and the sign of the exact D(k) at a Double point. The sign
-// is a filtered predicate: Horner's value when it lies above Horner's error bound, else the
-// compensated Horner scheme over the coefficients split into two Doubles each with its own, far
-// smaller bound, and exact evaluation only where both leave the sign open. Above degree 42 the
+// is a filtered predicate, each D(k) a split polynomial, with exact evaluation only where Horner's
+// and the compensated scheme's bounds both leave the sign open. Above degree 42 the
 // rounded derivatives have no room, and the cascade is empty: Degree() is -1.
 class Cascade {
  public:
@@ -22,13 +22,13 @@ class Cascade {
 
   int Degree() const { return static_cast<int>(levels_.size()) - 1; }
   // D(k), every coefficient the nearest Double of the exact one.
-  const std::array<double, PolynomT::kMaxGrad + 1>& Rounded(int k) const {
-    return levels_[static_cast<std::size_t>(k)].hi;
+  const Coefficients& Rounded(int k) const {
+    return levels_[static_cast<std::size_t>(k)].Rounded();
   }
   // The magnitudes of the coefficients of D(k); infinite for one whose sign is left to exact
   // evaluation.
-  const std::array<double, PolynomT::kMaxGrad + 1>& Magnitudes(int k) const {
-    return levels_[static_cast<std::size_t>(k)].magnitude;
+  const Coefficients& Magnitudes(int k) const {
+    return levels_[static_cast<std::size_t>(k)].Magnitudes();
   }
   // The sign of D(k) at x, -1, 0 or 1; v is Horner's value of Rounded(k) at x.
   int Sign(int k, double x, double v) const;
@@ -56,14 +56,7 @@ class Cascade {
   }
 
  private:
-  struct Level {
-    std::array<double, PolynomT::kMaxGrad + 1> hi{};
-    std::array<double, PolynomT::kMaxGrad + 1> lo{};
-    std::array<double, PolynomT::kMaxGrad + 1> magnitude{};
-    Polynomial derivative;
-    int degree = 0;
-  };
-  std::vector<Level> levels_;
+  std::vector<SplitPolynomial> levels_;
   mutable std::int64_t compensated_ = 0;
   mutable std::int64_t exact_ = 0;
 };

@@ -8,6 +8,7 @@
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
 #include "algebra/ZeroSet.h"
+#include "exact/FunctionValue.h"
 
 namespace graph {
 
@@ -93,8 +94,11 @@ DisplayList BuildSketch(const SketchInput& in) {
     return std::any_of(gaps.begin(), gaps.end(),
                        [&](double p) { return !((x - p) * ((x - s.deltax) - p) > 0); });
   };
+  // Beside a multiple gap the Doubles of an expanded denominator are noise of either sign; a
+  // curve drawn from them would jump between the top and the bottom of the canvas.
+  const exact::FunctionValue f(in.f);
   AddSampled(
-      out, v, s, kCurve, [&](double x) { return in.f.FWert(x); }, gapBetweenSamples);
+      out, v, s, kCurve, [&](double x) { return f.At(x); }, gapBetweenSamples);
 
   AddAxes(out, v, s);
 
@@ -109,7 +113,7 @@ DisplayList BuildSketch(const SketchInput& in) {
   }
 
   for (double x : in.criticalX) {
-    const double y = in.f.FWert(x);
+    const double y = f.At(x);
     if (!std::isfinite(y)) continue;
     constexpr std::int32_t half = kMarkerSize / 2;
     out.push_back(FilledOval{ToPixel(Column(v, s, x)) - half, ToPixel(Row(v, s, y)) - half,

@@ -1,4 +1,5 @@
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "EvaluationWindow.h"
@@ -72,30 +73,47 @@ TEST_F(IntegralAnforderungTest, AGapInTheIntervalIsRefused) {
   }
 }
 
-TEST_F(IntegralAnforderungTest, AnIntegralBeyondDoubleShowsNothing) {
+TEST_F(IntegralAnforderungTest, AnIntegralBeyondDoubleIsRefusedWithAMessage) {
   struct Case {
     const char* why;
     const char* zaehler;
+    const char* nenner;
     std::string von, bis;
+    std::string intervall;
   };
   const std::string neunen(308, '9');
+  const std::string zehnHoch308 = "1" + std::string(308, '0');
   const Case cases[] = {
-      {"bounds so far apart that the step is infinite", "1", "-" + neunen, neunen},
-      {"a sum that overflows", "x^2", "0", "1" + std::string(200, '0')},
+      {"bounds so far apart that the step is infinite", "1", "1", "-" + neunen, neunen,
+       "[-" + zehnHoch308 + ";" + zehnHoch308 + "]"},
+      {"a sum that overflows", "x^2", "1", "0", "1" + std::string(200, '0'),
+       "[0;1" + std::string(200, '0') + "]"},
+      {"a sum of finite samples that overflows", "x^20", "1", "0", "1000000000000000",
+       "[0;1000000000000000]"},
+      {"a sample beyond the range", "x^20", "1", "0", "10000000000000000", "[0;10000000000000000]"},
+      {"a sample that is not a number", "x^10", "x^10+1", "0", "1" + std::string(31, '0'),
+       "[0;1" + std::string(31, '0') + "]"},
   };
   for (const auto& c : cases) {
     Analysiere("1", "1");
     Integriere("0", "1");
     ASSERT_EQ(Text("IntegralF"), "1") << c.why;
-    Analysiere(c.zaehler, "1");
+    Analysiere(c.zaehler, c.nenner);
+    services.ExpectMsgBox();
     Integriere(c.von, c.bis);
+    services.VerifyAllAsked();
+    ASSERT_FALSE(services.msgBoxTexts.empty()) << c.why;
+    EXPECT_EQ(services.msgBoxTexts.back(),
+              "Das Integral über " + c.intervall +
+                  " liegt außerhalb des Zahlenbereichs, den das Programm berechnen kann.")
+        << c.why;
     EXPECT_EQ(Text("IntegralF"), "") << c.why;
     EXPECT_FALSE(window().NeueGrenzen) << c.why;
     WaehleRundung("    2 Dezimalen");
     EXPECT_EQ(Text("IntegralF"), "") << c.why << ": nor after a new rounding";
     WaehleRundung("    1 Dezimale");
   }
-  EXPECT_TRUE(services.msgBoxTexts.empty());
+  EXPECT_EQ(services.msgBoxTexts.size(), std::size(cases)) << "one message per refusal, no more";
 }
 
 TEST_F(IntegralAnforderungTest, OneEmptyBoundDoesNothing) {

@@ -2,6 +2,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
 
 #include "GraphWindowFixture.h"
 
@@ -40,6 +43,51 @@ TEST_F(GraphWindowTest, CanvasShowsTheDrawing) {
       std::find_if(curve.begin(), curve.end(), [](const Line& l) { return l.x2 == 222; });
   ASSERT_NE(at, curve.end());
   EXPECT_TRUE(AnyNear(image, at->x2, at->y2, ToQColor(graph::kCurve)));
+}
+
+// The lowest canvas row at which a curve pixel is still on or above the x axis: the axis row and
+// the neighbour its two-pixel pen may cover.
+int LowestRowAboveTheAxis(const HauptF& w) {
+  const double ya = 260 + 260 * w.ymin / (w.ymax - w.ymin);
+  return static_cast<int>(std::floor(std::min(ya, 1e6))) + 1;
+}
+
+// The curve pixels below row lowest, each as "column,row".
+std::vector<std::string> CurvePixelsBelow(const QImage& image, int lowest) {
+  std::vector<std::string> below;
+  for (int y = std::max(lowest + 1, 0); y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) == ToQColor(graph::kCurve))
+        below.push_back(std::to_string(x) + "," + std::to_string(y));
+  return below;
+}
+
+// Positive on both sides of a pole of high order: beside it the expanded denominator's Doubles
+// are rounding noise of either sign, and nothing of the curve may come from that sign.
+TEST_F(GraphWindowTest, NoCurveBelowTheAxisBesideAPoleOfHighOrder) {
+  struct Case {
+    const char* zaehler;
+    const char* nenner;
+  };
+  const Case cases[] = {
+      {"1", "(x-1.25)^14"},    {"x^2", "(x-1)^10"}, {"1", "(x-0.5)^12"},
+      {"3", "(x+2)^8(x^2+1)"}, {"1", "(x-1)^10"},
+  };
+  ShowAndPaint();
+  for (const auto& c : cases) {
+    const std::string f = std::string(c.zaehler) + " over " + c.nenner;
+    Analysiere(c.zaehler, c.nenner);
+    for (int step = 0; step <= 3; ++step) {
+      if (step > 0) Wheel(120);
+      const QImage image = canvas().grab().toImage();
+      const int lowest = LowestRowAboveTheAxis(window());
+      if (step == 0) {
+        ASSERT_LT(lowest, 262) << f << ": the x axis lies in the first view";
+      }
+      EXPECT_EQ(CurvePixelsBelow(image, lowest), std::vector<std::string>{})
+          << f << " after " << step << " wheel steps in";
+    }
+  }
 }
 
 TEST_F(GraphWindowTest, WritesTheWindowWithTheStartFunctionAsPng) {
