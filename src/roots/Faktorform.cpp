@@ -1,6 +1,5 @@
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "algebra/PolynomT.h"
@@ -13,13 +12,11 @@
 
 namespace {
 
-using Teiler = std::vector<std::array<double, PolynomT::kMaxGrad + 1>>;
-
-// With the divisors of its multiplicity levels where they are known.
-std::string ProductText(const PolynomT& p, const Teiler* teiler) {
+// With its factors where they are known.
+std::string ProductText(const PolynomT& p, const std::vector<Analyse::Potenz>* faktoren) {
   std::string t = p.Term2String();
-  if (teiler) {
-    Analyse::MFakFinden(t, *teiler);
+  if (faktoren) {
+    Analyse::MFakFinden(t, *faktoren);
   } else {
     Analyse::MFakFinden(t);
   }
@@ -29,14 +26,14 @@ std::string ProductText(const PolynomT& p, const Teiler* teiler) {
 // The rest without real zeros in front, the linear factors, a positive constant rest other than 1
 // at the end.
 std::string Text(const std::vector<Analyse::Linearfaktor>& linear, const PolynomT& rest,
-                 const Teiler* teiler = nullptr) {
+                 const std::vector<Analyse::Potenz>* faktoren = nullptr) {
   std::string Y;
   for (Analyse::Linearfaktor l : linear) {
     Zahl::RundnfAusg(l.x);
     Y += " * " + Zahl::Nulls2FakStr(l.x, l.vielfachheit);
   }
   if (rest.grad() > 0 || rest.Koeff[0] < 0) {
-    Y = ProductText(rest, teiler) + Y;
+    Y = ProductText(rest, faktoren) + Y;
   } else if (rest.Koeff[0] != 1) {
     Y += " * " + text::Str(rest.Koeff[0]);
   }
@@ -87,8 +84,7 @@ std::string Faktorform(const PolynomT& P, const exact::Polynomial& exakt,
       ohneReelle = ohneReelle * f.factor.Monic().Pow(static_cast<unsigned long>(f.multiplicity));
   PolynomT rest;
   ohneReelle.RoundInto(rest);
-  // The rest's own factors with their multiplicities give the divisor of each multiplicity level.
-  std::vector<std::pair<std::array<double, PolynomT::kMaxGrad + 1>, int>> teile;
+  std::vector<Potenz> faktoren;
   for (const exact::SquareFreeFactor& f : zerlegung) {
     PolynomT Q;
     f.factor.Monic().RoundInto(Q);
@@ -96,21 +92,9 @@ std::string Faktorform(const PolynomT& P, const exact::Polynomial& exakt,
     if (Q.grad() < 1) continue;
     if (!Faktornullstellen(f).empty())
       for (int i = 0; i < f.multiplicity; ++i) rest.Produkt(rest, Q);
-    teile.emplace_back(Q.Koeff, f.multiplicity);
+    faktoren.push_back({Q.Koeff, f.multiplicity});
   }
-  Teiler teiler;
-  for (int level = 1;; ++level) {
-    PolynomT G;
-    G.Einsen();
-    for (const auto& [koeff, vielfachheit] : teile) {
-      PolynomT Q;
-      Q.Koeff = koeff;
-      for (int i = level; i < vielfachheit; ++i) G.Produkt(G, Q);
-    }
-    if (G.grad() < 1) break;
-    teiler.push_back(G.Koeff);
-  }
-  return Text(Linearfaktoren(zerlegung), rest, &teiler);
+  return Text(Linearfaktoren(zerlegung), rest, &faktoren);
 }
 
 }  // namespace Analyse

@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,12 +22,22 @@ std::int32_t LeadingDivisor(const PolynomT& p) {
   return text::ToInt32(r);
 }
 
-}  // namespace
+// The product of the factors whose multiplicity exceeds level, each to the power of that excess
+// when gestuft, else once.
+void Stufe(const std::vector<Potenz>& faktoren, int level, bool gestuft, PolynomT& r) {
+  r.Einsen();
+  for (const Potenz& f : faktoren) {
+    PolynomT q;
+    q.Koeff = f.faktor;
+    const int n = gestuft ? f.vielfachheit - level : (f.vielfachheit > level ? 1 : 0);
+    for (int i = 0; i < n; ++i) r.Produkt(r, q);
+  }
+}
 
-namespace {
-
-// The levels of the product text, each the quotient of P by its divisor G from teiler(level, P).
-void Produkttext(std::string& s, const std::function<void(int, const PolynomT&, PolynomT&)>& teiler) {
+// Level by level, P is divided by its greatest common divisor G with P', and each quotient is a
+// factor text. Where the factors are known, G and the quotient are their products, so no
+// division or rounding noise can split or merge a level.
+void Produkttext(std::string& s, const std::vector<Potenz>* faktoren) {
   std::vector<std::string> factors;
   PolynomT P;
   PolynomT D;
@@ -36,12 +45,26 @@ void Produkttext(std::string& s, const std::function<void(int, const PolynomT&, 
   bool ok = true;
   Parser::String2Poly(P, s, ok);
   int level = 0;
-  teiler(level, P, G);
+  const auto teiler = [&] {
+    if (faktoren) {
+      Stufe(*faktoren, level + 1, true, G);
+    } else {
+      D.Abl(P);
+      G.ggT(P, D);
+    }
+  };
+  teiler();
   // Below the zero tolerance the divisor of P and P' can come out as P itself; a level that
   // does not lower the degree would repeat for ever.
   while (G.grad() >= 1 && G.grad() < P.grad()) {
-    P.PDurch(G, P, D);
-    P.Runden(10);
+    if (faktoren) {
+      const double lead = P.Koeff[P.grad()];
+      Stufe(*faktoren, level, false, P);
+      for (double& c : P.Koeff) c = c * lead;
+    } else {
+      P.PDurch(G, P, D);
+      P.Runden(10);
+    }
     std::int32_t m = P.ggF();
     for (int i = 0; i <= PolynomT::kMaxGrad; ++i) {
       G.Koeff[i] = G.Koeff[i] * m;
@@ -55,9 +78,10 @@ void Produkttext(std::string& s, const std::function<void(int, const PolynomT&, 
       }
     }
     factors.push_back(FactorText(P));
-    G.Runden(10);
+    if (!faktoren) G.Runden(10);
     P.KopieVon(G);
-    teiler(++level, P, G);
+    ++level;
+    teiler();
   }
   const std::int32_t k = P.ggF();
   const int g = P.grad();
@@ -71,19 +95,11 @@ void Produkttext(std::string& s, const std::function<void(int, const PolynomT&, 
 }  // namespace
 
 void MFakFinden(std::string& s) {
-  Produkttext(s, [](int, const PolynomT& P, PolynomT& G) {
-    PolynomT D;
-    D.Abl(P);
-    G.ggT(P, D);
-  });
+  Produkttext(s, nullptr);
 }
 
-void MFakFinden(std::string& s,
-                const std::vector<std::array<double, PolynomT::kMaxGrad + 1>>& teiler) {
-  Produkttext(s, [&teiler](int level, const PolynomT&, PolynomT& G) {
-    G.Einsen();
-    if (level < static_cast<int>(teiler.size())) G.Koeff = teiler[static_cast<std::size_t>(level)];
-  });
+void MFakFinden(std::string& s, const std::vector<Potenz>& faktoren) {
+  Produkttext(s, &faktoren);
 }
 
 std::string Feld2Prod(const std::vector<std::string>& a) {

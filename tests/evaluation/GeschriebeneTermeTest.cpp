@@ -1,0 +1,60 @@
+#include <string>
+
+#include "CurveDiscussionWindow.h"
+
+namespace {
+
+// The texts the program writes of functions it makes itself hold their exact terms.
+class GeschriebeneTermeTest : public CurveDiscussionWindow {
+ protected:
+  void SetUp() override {
+    CurveDiscussionWindow::SetUp();
+    WaehleRundung(kRundung);
+  }
+  void Verschiebe(const std::string& x, const std::string& y) {
+    window().xVF().SetText(x);
+    window().yVF().SetText(y);
+    Druecke("VerschiebeB");
+  }
+};
+
+TEST_F(GeschriebeneTermeTest, TheProductWritesEveryDecimalOfItsCoefficients) {
+  Analysiere("(x-0.125)^2", "1");
+  Druecke("gfB");
+  Analysiere("(x-0.125)^3", "x+1");
+  Druecke("gmalfB");
+  EXPECT_EQ(Text("EingF"),
+            "- 0.000030517578125  + 0.001220703125x  - 0.01953125x^2  + 0.15625x^3  - 0.625x^4  "
+            "+ x^5  ");
+  EXPECT_EQ(Text("AusgF1"), " ( x-0.125)^5");
+  EXPECT_EQ(Text("AusgF2"), "0.125");
+  // The function list records the same text, and h brings it back as the same function.
+  Druecke("RNextB1");
+  while (Text("AnzeigeF").find("0.000030517578125") == std::string::npos) Druecke("RNextB1");
+  Analysiere("x^2", "1");
+  Druecke("RZeigB");
+  EXPECT_EQ(Text("AusgF1"), " ( x-0.125)^5");
+}
+
+TEST_F(GeschriebeneTermeTest, AShiftThereAndBackGivesTheFunctionAgain) {
+  Analysiere("x^10", "1");
+  Verschiebe("0.123456789", "0");
+  EXPECT_EQ(Text("AusgF1"), " ( x-0.123457)^10");
+  Verschiebe("-0.123456789", "0");
+  EXPECT_EQ(Text("EingF"), "x^10  ");
+  EXPECT_EQ(Text("AusgF1"), " x^10");
+}
+
+// A rest without real zeros is its own factor, never a square by a tolerance: at six decimals
+// its constant 0.0000000001 shows as 0, but no linear factor and no power appear.
+TEST_F(GeschriebeneTermeTest, ARestWithoutRealZerosIsWrittenAsItself) {
+  Analysiere("x^2+0.0000000001", "1");
+  const Faktorzerlegung z = Zerlege(Text("AusgF1"));
+  EXPECT_TRUE(z.linear.empty()) << Text("AusgF1");
+  EXPECT_EQ(Text("AusgF1").find(")^"), std::string::npos) << Text("AusgF1");
+  EXPECT_EQ(Text("AusgF2"), "");
+  Analysiere("(x^2+0.0000000001)^2(x-1)", "1");
+  EXPECT_EQ(Text("AusgF1"), "(0  + x^2  )^2 * ( x-1)");
+}
+
+}  // namespace
