@@ -79,12 +79,18 @@ class CurveDiscussionWindow : public EvaluationWindow {
 
   // Every difference between what the window shows for s and its exact curve discussion.
   std::vector<std::string> Abweichungen(const Kurvendiskussion& s) {
+    window().Report.clear();
+    Analysiere(s.zaehler, s.nenner);
+    return Gezeigt(s);
+  }
+
+  // The same for the function the window shows now; the removable gaps are those the reduction
+  // report holds.
+  std::vector<std::string> Gezeigt(const Kurvendiskussion& s) {
     std::vector<std::string> d;
     const auto vergleiche = [&d](const auto& shown, const auto& exact, const std::string& what) {
       if (shown != exact) d.push_back(what);
     };
-    window().Report.clear();
-    Analysiere(s.zaehler, s.nenner);
     const bool zaehlerFrei = window().RRR.Zl.grad() > 0;
     const bool nennerFrei = window().RRR.Nn.grad() > 0;
 

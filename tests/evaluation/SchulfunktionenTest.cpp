@@ -1,8 +1,7 @@
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "CurveDiscussionTable.h"
 #include "CurveDiscussionWindow.h"
 #include "exact/Function.h"
 #include "funclist/core/Register.h"
@@ -10,44 +9,10 @@
 
 namespace {
 
-std::vector<std::string> Split(const std::string& s, char sep) {
-  std::vector<std::string> parts;
-  std::stringstream in(s);
-  for (std::string p; std::getline(in, p, sep);) parts.push_back(p);
-  return parts;
-}
-
-std::vector<double> Zahlen(const std::string& s) {
-  std::vector<double> v;
-  for (const std::string& p : Split(s, ' '))
-    if (!p.empty()) v.push_back(std::stod(p));
-  return v;
-}
-
-std::vector<std::pair<double, int>> Faktoren(const std::string& s) {
-  std::vector<std::pair<double, int>> v;
-  for (const std::string& p : Split(s, ' ')) {
-    if (p.empty()) continue;
-    const std::size_t colon = p.find(':');
-    v.emplace_back(std::stod(p.substr(0, colon)), std::stoi(p.substr(colon + 1)));
-  }
-  return v;
-}
-
 // School functions as a student types them, with their exact curve discussion; see
 // data/make_school_functions.py for how the rows are made.
 std::vector<Kurvendiskussion> Schulfunktionen() {
-  std::ifstream in(VARELTO_SCHOOL_FUNCTIONS);
-  std::vector<Kurvendiskussion> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> c = Split(line, '\t');
-    c.resize(14);
-    rows.push_back({c[0], c[1], c[2], Zahlen(c[3]), Zahlen(c[4]), Zahlen(c[5]), Zahlen(c[6]),
-                    Faktoren(c[7]), Faktoren(c[8]), c[9] == "1", c[10] == "1", Zahlen(c[11]),
-                    Zahlen(c[12]), Zahlen(c[13])});
-  }
-  return rows;
+  return Tabelle(VARELTO_SCHOOL_FUNCTIONS);
 }
 
 // Noise digits of an inexact division show as long mantissas; the exact coefficients of these

@@ -251,8 +251,8 @@ class Row:
         linear = sum(m for _, m in real_roots(P))
         return P.degree() > linear or P.LC() < 0
 
-    def line(self):
-        for P in rewritten(self.N, self.D):
+    def line(self, digits_checked=True):
+        for P in rewritten(self.N, self.D) if digits_checked else []:
             digits = [significant_digits(c) for c in P.all_coeffs()]
             if None in digits or max(digits) > 12:
                 return None
