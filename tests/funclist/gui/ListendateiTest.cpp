@@ -164,6 +164,18 @@ TEST_F(Listendatei, LoadingAppendsThePiecesNotYetInTheList) {
   EXPECT_TRUE(services.msgBoxTexts.empty());
 }
 
+// As some editors save UTF-8: the mark before the first "$" would become an empty first entry, and
+// "Speichern" would then write "$$".
+TEST_F(Listendatei, AByteOrderMarkAtTheStartIsSkippedAndNotSavedAgain) {
+  Schreibe(Pfad("mitBom"), "\xEF\xBB\xBF$x^2 / 1$x / 1");
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("mitBom"));
+  EXPECT_EQ(window().RListe, (Liste{kNullfunktion, "x^2 / 1", "x / 1"}));
+  Speichern(Pfad("RDaten"));
+  EXPECT_EQ(Inhalt(Pfad("RDaten")), "$x^2 / 1$x / 1\n");
+  EXPECT_TRUE(services.msgBoxTexts.empty());
+}
+
 // As a user builds it: two files of 24,000 entries, about 0.8 MB each, together more than the
 // mebibyte that "Laden" once took as its limit.
 TEST_F(Listendatei, AListOfTwoLoadedFilesSavesAndLoadsBack) {
