@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -156,6 +157,8 @@ class HauptF : public QMainWindow, public CoreContext {
   std::int32_t KPAnzahl = 0;
   std::int32_t PZeiger = 0;
   std::vector<std::string> RListe{""};
+  // Where the list file last loaded or saved in this run lies; empty before.
+  std::filesystem::path Listenordner;
   std::unique_ptr<PolynomT> Asymptote;
   double mx = 1.0;
   double dy = 1.0;

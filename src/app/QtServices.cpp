@@ -1,8 +1,11 @@
 #include "app/QtServices.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QSettings>
+#include <QUrl>
 #include <optional>
 
 #include "app/BusyCursor.h"
@@ -13,6 +16,15 @@ namespace {
 std::optional<std::filesystem::path> Chosen(const QString& file) {
   if (file.isEmpty()) return std::nullopt;
   return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+// Qt's own dialog lists the folder it remembered in its settings before it turns to the one it
+// is given, and listing a folder such as /proc blocks it for good; so it remembers the given one.
+QString StartFolder(const std::filesystem::path& folder) {
+  const QString dir = QFile::decodeName(folder.c_str());
+  QSettings(QSettings::UserScope, QStringLiteral("QtProject"))
+      .setValue(QStringLiteral("FileDialog/lastVisited"), QUrl::fromLocalFile(dir));
+  return dir;
 }
 
 }  // namespace
@@ -32,15 +44,17 @@ PressedButton QtServices::ShowModal(const MessageDialog& dialog) {
 }
 
 // Every file the program saves is a plain text file, so the type needs no filter of its own.
-std::optional<std::filesystem::path> QtServices::GetSaveFolderItem(const std::string&,
-                                                                   const std::string& name) {
-  return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                             QString::fromStdString(name)));
+std::optional<std::filesystem::path> QtServices::GetSaveFolderItem(
+    const std::string&, const std::string& name, const std::filesystem::path& folder) {
+  return Chosen(QFileDialog::getSaveFileName(
+      QApplication::activeWindow(), QString(),
+      QDir(StartFolder(folder)).filePath(QString::fromStdString(name))));
 }
 
-std::optional<std::filesystem::path> QtServices::GetOpenFolderItem(const std::string& filter) {
-  return Chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
-                                             QString::fromStdString(filter)));
+std::optional<std::filesystem::path> QtServices::GetOpenFolderItem(
+    const std::string& filter, const std::filesystem::path& folder) {
+  return Chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                             StartFolder(folder), QString::fromStdString(filter)));
 }
 
 void QtServices::Quit(int exitCode) {

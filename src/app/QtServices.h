@@ -7,8 +7,10 @@ class QtServices : public ToolkitServices {
  public:
   void MsgBox(const std::string& text) override;
   PressedButton ShowModal(const MessageDialog& dialog) override;
-  std::optional<std::filesystem::path> GetSaveFolderItem(const std::string& fileType,
-                                                         const std::string& name) override;
-  std::optional<std::filesystem::path> GetOpenFolderItem(const std::string& filter) override;
+  std::optional<std::filesystem::path> GetSaveFolderItem(
+      const std::string& fileType, const std::string& name,
+      const std::filesystem::path& folder) override;
+  std::optional<std::filesystem::path> GetOpenFolderItem(
+      const std::string& filter, const std::filesystem::path& folder) override;
   void Quit(int exitCode) override;
 };

@@ -33,10 +33,12 @@ class ToolkitServices {
   // Modal box with one text; returns when the user has closed it.
   virtual void MsgBox(const std::string& text) = 0;
   virtual PressedButton ShowModal(const MessageDialog& dialog) = 0;
-  // Standard file dialogs; nothing when the user cancels.
-  virtual std::optional<std::filesystem::path> GetSaveFolderItem(const std::string& fileType,
-                                                                 const std::string& name) = 0;
-  virtual std::optional<std::filesystem::path> GetOpenFolderItem(const std::string& filter) = 0;
+  // Standard file dialogs, opened in folder; nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> GetSaveFolderItem(
+      const std::string& fileType, const std::string& name,
+      const std::filesystem::path& folder) = 0;
+  virtual std::optional<std::filesystem::path> GetOpenFolderItem(
+      const std::string& filter, const std::filesystem::path& folder) = 0;
   // Ends the event loop with this exit code once the current handler has returned.
   virtual void Quit(int exitCode) = 0;
 

@@ -10,14 +10,15 @@ namespace {
 
 // Whatever the later stages drop would let the rest join into another polynomial («1/2x^2» read
 // as 12x^2, «x²-1» as x - 1), so a term holds only what the term language has. Blanks are dropped
-// too: one may separate anything but two parts of numbers («2 3x», «x^2 2»).
+// too: one may separate anything but two parts of numbers («2 3x», «x^2 2»). A Tab is a blank, as
+// the denominator field takes the Tab key into its text.
 bool OnlyTermLanguage(const std::string& s) {
   static const CharSet kTyped("0123456789.,()-+x^* ");
   static const CharSet kNumber("0123456789.,");
   std::optional<char> beforeBlanks;
   bool blanks = false;
   for (char c : s) {
-    if (c == ' ') {
+    if (c == ' ' || c == '\t') {
       blanks = true;
       continue;
     }

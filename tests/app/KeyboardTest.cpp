@@ -4,6 +4,7 @@
 #include <QTest>
 #include <set>
 
+#include "OpenedWindowTest.h"
 #include "WindowTest.h"
 #include "app/MainMenuBar.h"
 
@@ -63,6 +64,28 @@ TEST_F(KeyboardTest, TabIsTypedIntoTheDenominatorField) {
   QTest::keyClick(&denominator, Qt::Key_Tab);
   EXPECT_EQ(denominator.Text(), "\t(x+4)(x^2+1)^2");
   EXPECT_TRUE(denominator.hasFocus());
+}
+
+// The field takes the Tab key into its text, so the term must still be read as typed.
+using TabInTheDenominator = OpenedWindowTest;
+
+TEST_F(TabInTheDenominator, IsReadAsABlank) {
+  ShowActive();
+  window().EingF().SetText("x^2");
+  TextField& denominator = window().EingF2();
+  denominator.setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return denominator.hasFocus(); }));
+  denominator.clear();
+  QTest::keyClicks(&denominator, "x+3");
+  QTest::keyClick(&denominator, Qt::Key_Tab);
+  ASSERT_EQ(denominator.Text(), "x+3\t");
+  Druecke("PushButton1");
+  EXPECT_EQ(denominator.TextColor(), QColor(0, 0, 0));
+  const PolynomT& nenner = window().RRR.Nn;
+  EXPECT_EQ(nenner.grad(), 1);
+  EXPECT_EQ(nenner.Koeff[0], 3.0);
+  EXPECT_EQ(nenner.Koeff[1], 1.0);
+  EXPECT_EQ(window().RRR.Zl.grad(), 2);
 }
 
 TEST_F(KeyboardTest, TabNeverStopsInTheNumeratorField) {

@@ -315,8 +315,8 @@ TEST(ScriptedServicesTest, AnswersFromTheScriptAndRecordsEveryText) {
   s.AnswerOpenDialog(std::nullopt);
   EXPECT_EQ(s.ShowModal(QuitDialog()), PressedButton::CancelButton);
   s.MsgBox("Zu viele Faktoren");
-  EXPECT_EQ(s.GetSaveFolderItem("text", "RDaten"), std::filesystem::path("/tmp/RDaten"));
-  EXPECT_EQ(s.GetOpenFolderItem(""), std::nullopt);
+  EXPECT_EQ(s.GetSaveFolderItem("text", "RDaten", "/home"), std::filesystem::path("/tmp/RDaten"));
+  EXPECT_EQ(s.GetOpenFolderItem("", "/tmp"), std::nullopt);
   s.Quit(0);
   s.VerifyAllAsked();
   ASSERT_EQ(s.dialogs.size(), 1u);
@@ -324,6 +324,7 @@ TEST(ScriptedServicesTest, AnswersFromTheScriptAndRecordsEveryText) {
   EXPECT_EQ(s.msgBoxTexts, std::vector<std::string>{"Zu viele Faktoren"});
   EXPECT_EQ(s.saveDialogNames, std::vector<std::string>{"RDaten"});
   EXPECT_EQ(s.openDialogFilters, std::vector<std::string>{""});
+  EXPECT_EQ(s.fileDialogFolders, (std::vector<std::filesystem::path>{"/home", "/tmp"}));
   EXPECT_EQ(s.quitCodes, std::vector<int>{0});
 }
 

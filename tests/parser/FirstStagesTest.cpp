@@ -37,6 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StageRow{"slash", "1/2x^2", "", false},
                       StageRow{"blank_between_digits", "x^2 2", "", false},
                       StageRow{"blanks_between_point_and_digit", "1.  5", "", false},
+                      StageRow{"tabs_dropped_like_blanks", "\tx^2\t+ 1\t", "x^2+1", true},
+                      StageRow{"tab_between_digits", "1\t5", "", false},
                       StageRow{"double_star", "2**x", "", false},
                       StageRow{"power_of_x_by_x", "x^x", "", false},
                       StageRow{"upper_case_power_by_x", "x^X", "", false},

@@ -186,12 +186,31 @@ INSTANTIATE_TEST_SUITE_P(
                       ChainRow{"empty_bracket_after_a_power", "(x+1)^2()", kRefused},
                       ChainRow{"empty_bracket_would_vanish_from_a_sum", "x^2-()", kRefused},
                       ChainRow{"bracket_of_only_a_sign", "x+(-)", kRefused},
-                      ChainRow{"tab_is_no_blank", "x\t+1", kRefused},
+                      ChainRow{"tab_is_a_blank", "x\t+1", Coefficients{1, 1}},
+                      ChainRow{"tabs_around_the_term", "\tx+3\t", Coefficients{3, 1}},
+                      ChainRow{"tab_would_join_two_numbers", "2\t3x", kRefused},
+                      ChainRow{"tab_would_join_the_exponent", "x^2\t\t2", kRefused},
                       ChainRow{"blank_between_number_and_x", "2 x", Coefficients{0, 2}},
                       ChainRow{"blanks_around_the_caret", "x ^ 2", Power(2)},
                       ChainRow{"blanks_around_the_term", " x^2 ", Power(2)},
                       ChainRow{"blank_after_a_sign", "- 1 + 2x", Coefficients{-1, 2}},
                       ChainRow{"blank_before_a_factor_bracket", "(x+1) 2", Coefficients{2, 2}}),
     parser_test::RowName<ChainRow>);
+
+// The evaluation run reads each field exactly beside the Doubles, from the same typed text.
+TEST(ExactTerm, ReadsATabAsABlank) {
+  const struct {
+    const char* typed;
+    const char* withBlanks;
+  } rows[] = {{"x\t+3", "x +3"}, {"\t(x+1)^2\t-\t2x", " (x+1)^2 - 2x"}};
+  for (const auto& r : rows) {
+    const auto withTab = Parser::ExactTerm(r.typed);
+    const auto withBlanks = Parser::ExactTerm(r.withBlanks);
+    ASSERT_TRUE(withTab.has_value()) << r.withBlanks;
+    ASSERT_TRUE(withBlanks.has_value()) << r.withBlanks;
+    EXPECT_TRUE(*withTab == *withBlanks) << r.withBlanks;
+  }
+  EXPECT_FALSE(Parser::ExactTerm("2\t3x").has_value());
+}
 
 }  // namespace

@@ -59,17 +59,19 @@ PressedButton ScriptedServices::ShowModal(const MessageDialog& dialog) {
   return step ? step->answer : PressedButton::None;
 }
 
-std::optional<std::filesystem::path> ScriptedServices::GetSaveFolderItem(const std::string&,
-                                                                         const std::string& name) {
+std::optional<std::filesystem::path> ScriptedServices::GetSaveFolderItem(
+    const std::string&, const std::string& name, const std::filesystem::path& folder) {
   saveDialogNames.push_back(name);
+  fileDialogFolders.push_back(folder);
   if (Unscripted()) return std::nullopt;
   const auto step = Next<SaveStep>("save dialog for \"" + name + "\"");
   return step ? step->answer : std::nullopt;
 }
 
 std::optional<std::filesystem::path> ScriptedServices::GetOpenFolderItem(
-    const std::string& filter) {
+    const std::string& filter, const std::filesystem::path& folder) {
   openDialogFilters.push_back(filter);
+  fileDialogFolders.push_back(folder);
   if (Unscripted()) return std::nullopt;
   const auto step = Next<OpenStep>("open dialog");
   return step ? step->answer : std::nullopt;

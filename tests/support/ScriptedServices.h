@@ -34,13 +34,17 @@ class ScriptedServices : public ToolkitServices {
   std::vector<MessageDialog> dialogs;
   std::vector<std::string> saveDialogNames;
   std::vector<std::string> openDialogFilters;
+  // The folder each file dialog opened in, save and open dialogs in the order asked for.
+  std::vector<std::filesystem::path> fileDialogFolders;
   std::vector<int> quitCodes;
 
   void MsgBox(const std::string& text) override;
   PressedButton ShowModal(const MessageDialog& dialog) override;
-  std::optional<std::filesystem::path> GetSaveFolderItem(const std::string& fileType,
-                                                         const std::string& name) override;
-  std::optional<std::filesystem::path> GetOpenFolderItem(const std::string& filter) override;
+  std::optional<std::filesystem::path> GetSaveFolderItem(
+      const std::string& fileType, const std::string& name,
+      const std::filesystem::path& folder) override;
+  std::optional<std::filesystem::path> GetOpenFolderItem(
+      const std::string& filter, const std::filesystem::path& folder) override;
   void Quit(int exitCode) override;
 
  private:

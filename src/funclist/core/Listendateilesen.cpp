@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 
 #include "algebra/TextSemantics.h"
 #include "funclist/core/Funktionsliste.h"
@@ -70,6 +71,10 @@ Ladeergebnis ListendateiLesen(const std::filesystem::path& pfad) {
   }
   if (gelesen > kGroessteDatei) return {Befund::ZuGross, {}};
   inhalt.resize(gelesen);
+  // Some editors begin a UTF-8 file with a byte order mark; read as the list's first character it
+  // would leave the "$" of the first entry inside the list.
+  if (constexpr std::string_view kBom = "\xEF\xBB\xBF"; inhalt.starts_with(kBom))
+    inhalt.erase(0, kBom.size());
   // Every text the program writes into a list file passes this test, so no saved list is taken
   // for a binary file; a binary file fails it within its first bytes.
   if (!text::IsPlainText(inhalt)) return {Befund::KeinText, {}};

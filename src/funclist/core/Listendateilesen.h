@@ -21,7 +21,7 @@ enum class Befund {
 
 struct Ladeergebnis {
   Befund befund = Befund::NichtLesbar;
-  // The whole file when it was read; empty otherwise.
+  // The whole file when it was read, without a byte order mark at its start; empty otherwise.
   std::string inhalt;
 };
 

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
@@ -108,6 +109,13 @@ bool Schreiben(const std::vector<std::string>& RListe, const std::filesystem::pa
 
 const std::string kFruehereBleibt = "eine früher gespeicherte Datei bleibt unverändert.";
 
+// Both file dialogs open where the user last kept a list in this run, else at home: never where
+// the toolkit remembered, which may be a folder that blocks the dialog for good.
+std::filesystem::path Startordner(const std::filesystem::path& listenordner) {
+  if (!listenordner.empty()) return listenordner;
+  return QFile::encodeName(QDir::homePath()).toStdString();
+}
+
 }  // namespace
 
 // A list whose file would not load back to it is refused before a file is chosen; a failed save
@@ -117,15 +125,21 @@ void HauptF::RSpeichern() {
     MsgBox("Die Funktionsliste wird nicht gespeichert, denn " + hindernis + "; " + kFruehereBleibt);
     return;
   }
-  const auto ziel = Services().GetSaveFolderItem("text", "RDaten");
+  const auto ziel = Services().GetSaveFolderItem("text", "RDaten", Startordner(Listenordner));
   if (!ziel) return;
-  if (!Schreiben(RListe, *ziel))
+  if (!Schreiben(RListe, *ziel)) {
     MsgBox("Die Funktionsliste konnte nicht gespeichert werden; " + kFruehereBleibt);
+    return;
+  }
+  Listenordner = ziel->parent_path();
 }
 
 void HauptF::RLaden() {
-  const auto quelle = Services().GetOpenFolderItem("");
+  const auto quelle = Services().GetOpenFolderItem("", Startordner(Listenordner));
   if (!quelle) return;
-  if (const std::string ablehnung = Anfuegen(RListe, *quelle); !ablehnung.empty())
+  if (const std::string ablehnung = Anfuegen(RListe, *quelle); !ablehnung.empty()) {
     MsgBox(ablehnung);
+    return;
+  }
+  Listenordner = quelle->parent_path();
 }

@@ -101,6 +101,7 @@ TEST_F(RegisterTest, ReadingHThroughTheWholeParser) {
       {"the zero function has exponent 0", "0 / 1  ", true, {}, {1}, 0},
       {"an empty h is the zero function", "", true, {}, {1}, 0},
       {"no slash: over 1", "x^2", true, {0, 0, 1}, {1}, 1},
+      {"tabs are blanks", "x\t/\t(x+3)\t", true, {0, 1}, {3, 1}, 1},
       {"x followed by a digit", "x2 / 1", false, {}, {}, 0},
       {"a refused denominator", "x / 2x2", false, {}, {}, 0},
       {"a zero denominator", "x / 0", false, {}, {}, 0},

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <chrono>
 #include <condition_variable>
@@ -161,6 +162,18 @@ TEST_F(Listendatei, LoadingAppendsThePiecesNotYetInTheList) {
     EXPECT_EQ(window().RListe, c.nachher) << c.why;
     EXPECT_EQ(window().PZeiger, 1) << c.why;
   }
+  EXPECT_TRUE(services.msgBoxTexts.empty());
+}
+
+// As some editors save UTF-8: the mark before the first "$" would become an empty first entry, and
+// "Speichern" would then write "$$".
+TEST_F(Listendatei, AByteOrderMarkAtTheStartIsSkippedAndNotSavedAgain) {
+  Schreibe(Pfad("mitBom"), "\xEF\xBB\xBF$x^2 / 1$x / 1");
+  window().RListe = {kNullfunktion};
+  Laden(Pfad("mitBom"));
+  EXPECT_EQ(window().RListe, (Liste{kNullfunktion, "x^2 / 1", "x / 1"}));
+  Speichern(Pfad("RDaten"));
+  EXPECT_EQ(Inhalt(Pfad("RDaten")), "$x^2 / 1$x / 1\n");
   EXPECT_TRUE(services.msgBoxTexts.empty());
 }
 
@@ -371,6 +384,28 @@ TEST_F(Listendatei, AFailedSaveLeavesTheEarlierFileIntact) {
                           std::filesystem::directory_iterator()),
             1)
       << "no temporary file is left behind";
+}
+
+// Never where the toolkit remembered: that may be a folder whose listing blocks the dialog.
+TEST_F(Listendatei, FileDialogsOpenAtHomeThenWhereTheLastListWasLoadedOrSaved) {
+  for (const char* unter : {"geladen", "gespeichert", "abgelehnt", "fehlgeschlagen"})
+    std::filesystem::create_directory(Pfad(unter));
+  Schreibe(Pfad("geladen") / "liste", "$x\n");
+  Schreibe(Pfad("abgelehnt") / "binaer", std::string("$x\0\n", 4));
+  Schreibe(Pfad("fehlgeschlagen") / "RDaten", "");
+  const std::filesystem::path home = QDir::homePath().toStdString();
+
+  Laden(std::nullopt);
+  Speichern(std::nullopt);
+  Laden(Pfad("geladen") / "liste");
+  Speichern(Pfad("gespeichert") / "RDaten");
+  Laden(Pfad("abgelehnt") / "binaer", true);
+  Speichern(Pfad("fehlgeschlagen") / "RDaten" / "RDaten", true);
+  Laden(std::nullopt);
+  EXPECT_EQ(services.fileDialogFolders, (std::vector<std::filesystem::path>{
+                                            home, home, home, Pfad("geladen"), Pfad("gespeichert"),
+                                            Pfad("gespeichert"), Pfad("gespeichert")}))
+      << "a cancelled dialog, a refused file and a failed save leave the folder";
 }
 
 TEST_F(Listendatei, CancelledDialogsTouchNothing) {
