@@ -13,12 +13,27 @@ void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s) 
     RListe.push_back(s);
 }
 
-std::string Dateiinhalt(const std::vector<std::string>& RListe) {
-  std::string zeile;
-  zeile.reserve(Dateigroesse(RListe));
-  for (std::size_t i = 1; i < RListe.size(); ++i) zeile.append("$").append(RListe[i]);
-  zeile += '\n';
-  return zeile;
+bool DateiinhaltSchreiben(const std::vector<std::string>& RListe,
+                          const std::function<bool(std::string_view)>& schreiben) {
+  std::string stueck;
+  stueck.reserve(kSchreibstueck);
+  bool genommen = true;
+  const auto anhaengen = [&](std::string_view text) {
+    while (genommen && stueck.size() + text.size() >= kSchreibstueck) {
+      const std::size_t platz = kSchreibstueck - stueck.size();
+      stueck.append(text.substr(0, platz));
+      text.remove_prefix(platz);
+      genommen = schreiben(stueck);
+      stueck.clear();
+    }
+    stueck.append(text);
+  };
+  for (std::size_t i = 1; i < RListe.size() && genommen; ++i) {
+    anhaengen("$");
+    anhaengen(RListe[i]);
+  }
+  anhaengen("\n");
+  return genommen && (stueck.empty() || schreiben(stueck));
 }
 
 std::size_t Dateigroesse(const std::vector<std::string>& RListe) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,14 @@ bool IstSchonImRing(const std::vector<std::string>& RListe, std::string_view s);
 // would then outgrow kGroessteDatei.
 void fInRListeEinfuegen(std::vector<std::string>& RListe, const std::string& s);
 
-// The file's content for a list, line end included.
-std::string Dateiinhalt(const std::vector<std::string>& RListe);
+// The pieces the file's content is written in: small enough to stay in the cache, large enough
+// that a list of megabytes takes few writes.
+inline constexpr std::size_t kSchreibstueck = std::size_t{256} << 10;
+// Hands the file's content for a list, line end included, to schreiben in file order, in pieces
+// of kSchreibstueck bytes but the last, which may be shorter, so that the whole file is never
+// built in memory. Stops at the first piece schreiben refuses (false); true when all were taken.
+bool DateiinhaltSchreiben(const std::vector<std::string>& RListe,
+                          const std::function<bool(std::string_view)>& schreiben);
 // The size of that content, without building it.
 std::size_t Dateigroesse(const std::vector<std::string>& RListe);
 // What keeps the file of a list from giving the same list back when loaded. Entries hold no "$"

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <string_view>
 #include <system_error>
 
 #include "app/BusyCursor.h"
@@ -99,12 +100,13 @@ std::string Hindernisgrund(const std::vector<std::string>& RListe) {
 // Written through a temporary file that replaces the target only when everything was written.
 bool Schreiben(const std::vector<std::string>& RListe, const std::filesystem::path& ziel) {
   const BusyCursor busy(Funktionsliste::Dateigroesse(RListe));
-  const std::string zeile = Funktionsliste::Dateiinhalt(RListe);
   QSaveFile datei(Dateiname(ziel));
-  return datei.open(QIODevice::WriteOnly) &&
-         datei.write(zeile.data(), static_cast<qint64>(zeile.size())) ==
-             static_cast<qint64>(zeile.size()) &&
-         datei.commit();
+  const auto schreiben = [&datei](std::string_view stueck) {
+    const auto laenge = static_cast<qint64>(stueck.size());
+    return datei.write(stueck.data(), laenge) == laenge;
+  };
+  return datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+         Funktionsliste::DateiinhaltSchreiben(RListe, schreiben) && datei.commit();
 }
 
 const std::string kFruehereBleibt = "eine früher gespeicherte Datei bleibt unverändert.";

@@ -7,6 +7,16 @@ namespace {
 using Liste = std::vector<std::string>;
 using Funktionsliste::kNullfunktion;
 
+// The file's content as the pieces handed to the writer give it.
+std::string Dateiinhalt(const Liste& l) {
+  std::string inhalt;
+  EXPECT_TRUE(Funktionsliste::DateiinhaltSchreiben(l, [&inhalt](std::string_view stueck) {
+    inhalt += stueck;
+    return true;
+  }));
+  return inhalt;
+}
+
 TEST(Funktionsliste, StoreKeepsFirstOccurrencesOnly) {
   Liste l{kNullfunktion};
   Funktionsliste::fInRListeEinfuegen(l, kNullfunktion);
@@ -23,10 +33,42 @@ TEST(Funktionsliste, StoreKeepsFirstOccurrencesOnly) {
 TEST(Funktionsliste, FileContentIsOneLine) {
   const Liste leer{kNullfunktion};
   const Liste zwei{kNullfunktion, "x  / 1  ", "(1  + x  ) / x  "};
-  EXPECT_EQ(Funktionsliste::Dateiinhalt(leer), "\n");
-  EXPECT_EQ(Funktionsliste::Dateiinhalt(zwei), "$x  / 1  $(1  + x  ) / x  \n");
+  EXPECT_EQ(Dateiinhalt(leer), "\n");
+  EXPECT_EQ(Dateiinhalt(zwei), "$x  / 1  $(1  + x  ) / x  \n");
   EXPECT_EQ(Funktionsliste::Dateigroesse(leer), 1u);
-  EXPECT_EQ(Funktionsliste::Dateigroesse(zwei), Funktionsliste::Dateiinhalt(zwei).size());
+  EXPECT_EQ(Funktionsliste::Dateigroesse(zwei), Dateiinhalt(zwei).size());
+}
+
+// Pieces of one size however the entries fall, an entry longer than a piece split across
+// several, and nothing more once a piece is refused.
+TEST(Funktionsliste, FileContentIsWrittenInPiecesOfOneSize) {
+  constexpr std::size_t stueck = Funktionsliste::kSchreibstueck;
+  const Liste l{kNullfunktion, "ab", std::string(2 * stueck + 5, 'x'), "c",
+                std::string(stueck - 3, 'y')};
+  std::vector<std::size_t> laengen;
+  std::string inhalt;
+  EXPECT_TRUE(Funktionsliste::DateiinhaltSchreiben(l, [&](std::string_view s) {
+    laengen.push_back(s.size());
+    inhalt += s;
+    return true;
+  }));
+  EXPECT_EQ(inhalt, "$ab$" + l[2] + "$c$" + l[4] + "\n");
+  EXPECT_EQ(laengen, (std::vector<std::size_t>{stueck, stueck, stueck, 10}));
+
+  laengen.clear();
+  EXPECT_TRUE(Funktionsliste::DateiinhaltSchreiben(
+      Liste{kNullfunktion, std::string(stueck - 2, 'z')}, [&](std::string_view s) {
+        laengen.push_back(s.size());
+        return true;
+      }));
+  EXPECT_EQ(laengen, std::vector<std::size_t>{stueck}) << "no empty piece after a full one";
+
+  std::size_t angeboten = 0;
+  EXPECT_FALSE(Funktionsliste::DateiinhaltSchreiben(l, [&](std::string_view) {
+    ++angeboten;
+    return false;
+  }));
+  EXPECT_EQ(angeboten, 1u);
 }
 
 // The list never grows past what saves to a file that loads again.
@@ -88,7 +130,7 @@ TEST(Funktionsliste, AFileThatWouldNotGiveTheListBackIsNamedByItsHindrance) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Funktionsliste::Hindernis(c.liste), c.hindernis) << c.why;
-    const std::string datei = Funktionsliste::Dateiinhalt(c.liste);
+    const std::string datei = Dateiinhalt(c.liste);
     Liste geladen{kNullfunktion};
     for (const auto s : Funktionsliste::Eintraege(datei))
       Funktionsliste::fInRListeEinfuegen(geladen, std::string(s));
@@ -106,7 +148,7 @@ TEST(Funktionsliste, AFileThatWouldNotGiveTheListBackIsNamedByItsHindrance) {
 TEST(Funktionsliste, WrittenFileReadsBackToTheSameList) {
   const Liste l{kNullfunktion, "(- 1  + x^2  ) / x  ", "x  / (1  + x  )^2", "3  / 1  "};
   Liste geladen{kNullfunktion};
-  const std::string datei = Funktionsliste::Dateiinhalt(l);
+  const std::string datei = Dateiinhalt(l);
   for (const auto s : Funktionsliste::Eintraege(datei))
     Funktionsliste::fInRListeEinfuegen(geladen, std::string(s));
   EXPECT_EQ(geladen, l);
