@@ -1,6 +1,7 @@
 // What the list file costs with the real window, offscreen, with scripted services: loading and
 // saving lists up to the largest file the program accepts, and "Anzeigen" of such a list in the
-// real message box, from building its text until the box has been painted.
+// real message box, from building its text until the box has been painted; and "h aus Liste holen"
+// and "f <-> h" on one large entry.
 
 #include <benchmark/benchmark.h>
 
@@ -148,6 +149,64 @@ BENCHMARK_CAPTURE(ShowList, one_line_of_1MiB, OneLineFile((std::size_t{1} << 20)
 BENCHMARK_CAPTURE(ShowList, one_line_of_200KB, OneLineFile(200000))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ShowList, entry_of_15000, OneLineFile(15000))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ShowList, entry_of_2000, OneLineFile(2000))->Unit(benchmark::kMillisecond);
+
+// One large entry as a file may bring it: a sum of x over 1, of about this many bytes.
+std::string LargeEntry(std::size_t bytes) {
+  std::string numerator;
+  numerator.reserve(bytes);
+  while (numerator.size() + 2 < bytes) numerator += "x+";
+  return numerator + "x / 1";
+}
+
+std::size_t KiB(const benchmark::State& state) {
+  return static_cast<std::size_t>(state.range(0)) << 10;
+}
+
+// "h aus Liste holen" onto the one large entry of the list.
+void FetchLargeEntryIntoH(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  w.RListe = {Funktionsliste::kNullfunktion, LargeEntry(KiB(state))};
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.PZeiger = 0;
+    w.AnzeigeF().SetText("");
+    state.ResumeTiming();
+    w.Control<PushButton>("RNextB1").click();
+  }
+  w.AnzeigeF().SetText("");
+  w.RListe = {Funktionsliste::kNullfunktion};
+}
+BENCHMARK(FetchLargeEntryIntoH)
+    ->Arg(64)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Arg(16384)
+    ->Unit(benchmark::kMillisecond);
+
+// "f <-> h" with the large entry in h: f analysed, the entry written into the term fields and
+// analysed in turn.
+void SwapFWithLargeH(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  const std::string h = LargeEntry(KiB(state));
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.EingF().SetText("x");
+    w.EingF2().SetText("1");
+    w.AnzeigeF().SetText(h);
+    state.ResumeTiming();
+    w.Control<PushButton>("RZeigB").click();
+  }
+  w.AnzeigeF().SetText("");
+  w.RListe = {Funktionsliste::kNullfunktion};
+}
+BENCHMARK(SwapFWithLargeH)
+    ->Arg(64)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Arg(16384)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

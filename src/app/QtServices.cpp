@@ -29,16 +29,19 @@ QString StartFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-// The box of a long text takes its time to build, but the user reads it under the usual cursor.
+// The box of a long text takes its time to build, but the user reads it under the usual cursor,
+// also when it comes up in the middle of a long step.
 void QtServices::MsgBox(const std::string& text) {
   std::optional<BusyCursor> building(std::in_place, text.size());
   ScrollingMessageBox box(text, QApplication::activeWindow());
   building.reset();
+  const UsualCursor reading;
   box.exec();
 }
 
 PressedButton QtServices::ShowModal(const MessageDialog& dialog) {
   QtMessageDialog shown(dialog, QApplication::activeWindow());
+  const UsualCursor answering;
   shown.Box().exec();
   return shown.Pressed();
 }

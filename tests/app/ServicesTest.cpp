@@ -264,6 +264,21 @@ TEST(ScrollingMessageBoxTest, ALargeTextIsReadUnderTheUsualCursor) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(ScrollingMessageBoxTest, ABoxInTheMiddleOfALongStepIsReadUnderTheUsualCursor) {
+  {
+    const BusyCursor step(BusyCursor::kLongEntry, BusyCursor::kLongEntry);
+    const auto usual = [](QDialog&) {
+      ASSERT_NE(QApplication::overrideCursor(), nullptr);
+      EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    };
+    WhileShown([] { QtServices().MsgBox("Zu viele Faktoren"); }, usual);
+    WhileShown([] { QtServices().ShowModal(QuitDialog()); }, usual);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor) << "the step goes on";
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 // Every dialog the window asks for, and its boxes of the Info text, the reduction report and the
 // list, as the real services show them over the active window: each inside the screen with all
 // its buttons in sight.

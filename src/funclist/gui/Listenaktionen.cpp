@@ -20,7 +20,9 @@ void HauptF::Ringkontrolle() {
 
 void HauptF::RNextB1_Action(PushButton&) {
   PZeiger = Funktionsliste::NaechsterZeiger(RListe, PZeiger);
-  AnzeigeF().SetText(RListe[static_cast<std::size_t>(PZeiger)]);
+  const std::string& eintrag = RListe[static_cast<std::size_t>(PZeiger)];
+  const BusyCursor busy(eintrag.size(), BusyCursor::kLongEntry);
+  AnzeigeF().SetText(eintrag);
 }
 
 // Setting the box back to "Aktion wählen" raises this handler once more, nested; that pass

@@ -1,3 +1,4 @@
+#include "app/BusyCursor.h"
 #include "app/HauptF.h"
 #include "exact/Operations.h"
 #include "exact/TermText.h"
@@ -79,8 +80,12 @@ void HauptF::gmalfB11_Action(PushButton&) {
   Funktionsauswertung();
 }
 
+// f's texts are read and written as well as h's, so all of them make the step long.
 void HauptF::RZeigB_Action(PushButton&) {
-  const Register::Haelften h = Register::AmBruchstrichTeilen(AnzeigeF().Text());
+  const std::string hText = AnzeigeF().Text();
+  const BusyCursor busy(hText.size() + EingF().Text().size() + EingF2().Text().size(),
+                        BusyCursor::kLongEntry);
+  const Register::Haelften h = Register::AmBruchstrichTeilen(hText);
   if (!Funktionsauswertung()) return;
   AnzeigeF().SetText(RRR.Term2string());
   EingF2().SetText(h.rechts);

@@ -1,8 +1,12 @@
+#include <QApplication>
+#include <QCursor>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "FunktionslisteFenster.h"
+#include "app/BusyCursor.h"
 
 namespace {
 
@@ -142,6 +146,44 @@ TEST_F(Registertasten, SwappingFAndH) {
 
 // The operations that analyse the fields first stop at a refused term, so no stale f is swapped,
 // combined or moved; "f löschen" still ends with the zero function but asks and removes nothing.
+// Watched from inside the step: the h field changes while it runs.
+TEST_F(Registertasten, LongStepsWithHShowTheWaitCursorAndLeaveNone) {
+  std::string gross;
+  while (gross.size() < BusyCursor::kLongEntry) gross += "x+";
+  gross += "x / 1";
+  struct Row {
+    const char* why;
+    const char* taste;
+    std::string eintrag;
+    bool warten;
+  };
+  const Row rows[] = {
+      {"h aus Liste holen, a large entry", "RNextB1", gross, true},
+      {"h aus Liste holen, a small entry", "RNextB1", "x / (1+x)", false},
+      {"f <-> h, a large h", "RZeigB", gross, true},
+      {"f <-> h, a small h", "RZeigB", "x / (1+x)", false},
+  };
+  for (const Row& r : rows) {
+    window().RListe = {kNullfunktion, r.eintrag};
+    window().PZeiger = 0;
+    window().EingF().SetText("x");
+    window().EingF2().SetText("1");
+    window().AnzeigeF().SetText(std::string(r.taste) == "RZeigB" ? r.eintrag : "");
+    std::optional<std::optional<Qt::CursorShape>> waehrend;
+    const auto beobachter =
+        QObject::connect(&window().AnzeigeF(), &QLineEdit::textChanged, [&waehrend] {
+          const QCursor* c = QApplication::overrideCursor();
+          waehrend = c != nullptr ? std::optional(c->shape()) : std::nullopt;
+        });
+    Druecke(r.taste);
+    QObject::disconnect(beobachter);
+    ASSERT_TRUE(waehrend.has_value()) << r.why;
+    EXPECT_EQ(*waehrend == Qt::WaitCursor, r.warten) << r.why;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << r.why << ": none left behind";
+  }
+  EXPECT_EQ(h(), "x   / 1  ") << "f went into h";
+}
+
 TEST_F(Registertasten, ARefusedTermStopsTheOperationsThatAnalyseFirst) {
   struct Case {
     const char* why;
