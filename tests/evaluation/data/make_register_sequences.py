@@ -243,6 +243,36 @@ def shift_rows(rng, count):
         yield s, "shift %d" % i
 
 
+def power_text(z, m):
+    """(x - z)^m as a student types it."""
+    sign = "+" if z < 0 else "-"
+    return "(x%s%s)^%d" % (sign, school.decimal(abs(z)), m)
+
+
+def high_multiplicity_rows(rng, count):
+    for i in range(count):
+        s = Sequence()
+        z, m = rng.choice(ZEROS), rng.randint(8, 20)
+        nenner = "1" if m > 14 or rng.random() < 0.5 else power_text(rng.choice(ZEROS), 2)
+        s.type(power_text(z, m), nenner)
+        s.shift(rng.choice(VECTORS), rng.choice(["0", "0", "0.5"]))
+        yield s, "high multiplicity %d" % i
+
+
+def chain_rows(rng, count):
+    steps = [lambda s: s.reciprocal(), lambda s: s.derivative(),
+             lambda s: s.shift(rng.choice(VECTORS), rng.choice(["0", "0.75"]))]
+    for i in range(count):
+        s = Sequence()
+        typed_function(s, rng, rng.randint(1, 3), rng.randint(0, 2))
+        for _ in range(rng.randint(2, 3)):
+            N, D = s.f
+            if N.degree() + D.degree() >= 8:
+                break
+            rng.choice(steps)(s)
+        yield s, "chain %d" % i
+
+
 def list_rows(rng, count):
     for i in range(count):
         s = Sequence()
@@ -319,7 +349,8 @@ def main():
     rng = random.Random(20261211)
     lines = reported()
     kinds = [(product_rows, 30), (difference_rows, 20), (reciprocal_rows, 12),
-             (derivative_rows, 16), (shift_rows, 30), (list_rows, 16)]
+             (derivative_rows, 16), (shift_rows, 30), (list_rows, 16),
+             (high_multiplicity_rows, 12), (chain_rows, 12)]
     for make, count in kinds:
         found = 0
         for s, name in make(rng, 10 * count):
