@@ -162,6 +162,12 @@ std::size_t KiB(const benchmark::State& state) {
   return static_cast<std::size_t>(state.range(0)) << 10;
 }
 
+// One entry from 64 KiB to 16 MiB.
+void LargeEntrySizes(benchmark::internal::Benchmark* b) {
+  for (int kib : {64, 256, 1024, 4096, 16384}) b->Arg(kib);
+  b->Unit(benchmark::kMillisecond);
+}
+
 // "h aus Liste holen" onto the one large entry of the list.
 void FetchLargeEntryIntoH(benchmark::State& state) {
   HauptF& w = OpenedWindow();
@@ -176,13 +182,7 @@ void FetchLargeEntryIntoH(benchmark::State& state) {
   w.AnzeigeF().SetText("");
   w.RListe = {Funktionsliste::kNullfunktion};
 }
-BENCHMARK(FetchLargeEntryIntoH)
-    ->Arg(64)
-    ->Arg(256)
-    ->Arg(1024)
-    ->Arg(4096)
-    ->Arg(16384)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(FetchLargeEntryIntoH)->Apply(LargeEntrySizes);
 
 // "f <-> h" with the large entry in h: f analysed, the entry written into the term fields and
 // analysed in turn.
@@ -200,13 +200,7 @@ void SwapFWithLargeH(benchmark::State& state) {
   w.AnzeigeF().SetText("");
   w.RListe = {Funktionsliste::kNullfunktion};
 }
-BENCHMARK(SwapFWithLargeH)
-    ->Arg(64)
-    ->Arg(256)
-    ->Arg(1024)
-    ->Arg(4096)
-    ->Arg(16384)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(SwapFWithLargeH)->Apply(LargeEntrySizes);
 
 }  // namespace
 

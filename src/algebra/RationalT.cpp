@@ -14,12 +14,13 @@ bool HasSign(const std::string& s) {
 }  // namespace
 
 std::string RationalT::Zaehlertext() const {
-  return exakt && exakt->Describes(*this) ? exact::TermText(exakt->Numerator()) : Zl.Term2String();
+  const exact::Function* e = exact::ExactOf(*this);
+  return e ? exact::TermText(e->Numerator()) : Zl.Term2String();
 }
 
 std::string RationalT::Nennertext() const {
-  return exakt && exakt->Describes(*this) ? exact::TermText(exakt->Denominator())
-                                           : Nn.Term2String();
+  const exact::Function* e = exact::ExactOf(*this);
+  return e ? exact::TermText(e->Denominator()) : Nn.Term2String();
 }
 
 std::string RationalT::Term2string() const {

@@ -26,9 +26,9 @@ Ergebnistexte Analysiere(RationalT& f, ZeroSet& KPMenge, PolynomT& Asymptote, Po
   ZeroSet nullstellen;
   ZeroSet luecken;
   Analyse::Termnullstellen(f, 1, luecken);
-  if (f.exakt && f.exakt->Describes(f)) {
+  if (const exact::Function* exakt = exact::ExactOf(f)) {
     // The numerator of f in lowest terms vanishes exactly at the zeros of f.
-    const exact::Function& x = *f.exakt;
+    const exact::Function& x = *exakt;
     Analyse::Nullstellen(x.DerivativeFactors(0), nullstellen);
     e.zaehlerForm = Analyse::Faktorform(f.Zl, x.Numerator(), x.TermFactors(0));
     e.nennerForm = Analyse::Faktorform(f.Nn, x.Denominator(), x.TermFactors(1));

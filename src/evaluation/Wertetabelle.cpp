@@ -33,7 +33,7 @@ void ExakteWerte(const exact::Function& f, const std::vector<Analyse::KritischeS
 int FuelleWertTab(const ZeroSet& KPMenge, const std::array<RationalT, 3>& RR, Werte& WertTab) {
   const int n = std::min(KPMenge.count(), kTabellenSpalten);
   const RationalT& f = RR[0];
-  const bool exakt = f.exakt && f.exakt->Describes(f);
+  const bool exakt = exact::ExactOf(f) != nullptr;
   const std::vector<Analyse::KritischeStelle> stellen =
       exakt ? Analyse::KritischeStellen(*f.exakt) : std::vector<Analyse::KritischeStelle>{};
   for (int s = 1; s <= n; ++s) {

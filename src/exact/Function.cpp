@@ -89,4 +89,8 @@ std::optional<double> Function::Value(int i, double x) const {
   return Polynomial::QuotientAt(q.numerator, q.denominator, x);
 }
 
+const Function* ExactOf(const RationalT& f) {
+  return f.exakt && f.exakt->Describes(f) ? f.exakt.get() : nullptr;
+}
+
 }  // namespace exact

@@ -55,4 +55,7 @@ class Function {
   mutable std::optional<std::vector<CriticalFactor>> criticalFactors_;
 };
 
+// The exact terms of f, where f carries them and they still describe it.
+const Function* ExactOf(const RationalT& f);
+
 }  // namespace exact

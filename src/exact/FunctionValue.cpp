@@ -19,8 +19,7 @@ int HighestNonZero(const PolynomT& p) {
 
 // The numerator (0) or the denominator (1) that f stands for.
 Polynomial ExactTerm(const RationalT& f, int term) {
-  if (f.exakt && f.exakt->Describes(f))
-    return term == 0 ? f.exakt->Numerator() : f.exakt->Denominator();
+  if (const Function* e = ExactOf(f)) return term == 0 ? e->Numerator() : e->Denominator();
   return Polynomial::Of(term == 0 ? f.Zl : f.Nn);
 }
 

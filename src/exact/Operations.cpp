@@ -25,10 +25,6 @@ Polynomial Times(const Polynomial& p, const Rational& c) {
 
 }  // namespace
 
-const Function* ExactOf(const RationalT& f) {
-  return f.exakt && f.exakt->Describes(f) ? f.exakt.get() : nullptr;
-}
-
 bool Assign(RationalT& f, const Terms& t) {
   RationalT r;
   if (t.numerator.IsZero() || !t.numerator.RoundInto(r.Zl) || !t.denominator.RoundInto(r.Nn) ||
@@ -66,9 +62,7 @@ DerivativeTerms Derivative(const Function& f) {
   const Polynomial& n = f.Numerator();
   const Polynomial& d = f.Denominator();
   if (d.IsConstant()) return {{n.Derivative(), d}, 1};
-  const Polynomial numerator = n.Derivative() * d - n * d.Derivative();
-  if (numerator.IsZero()) return {{numerator, Polynomial::Constant(1)}, 2};
-  return {{numerator, d}, 2};
+  return {{n.Derivative() * d - n * d.Derivative(), d}, 2};
 }
 
 Rational ValueOf(std::string_view number) {

@@ -15,9 +15,6 @@ struct Terms {
   Polynomial denominator;
 };
 
-// The exact terms of f, where f carries them.
-const Function* ExactOf(const RationalT& f);
-
 // f := t with exponent 1, each coefficient the nearest Double and t kept as f's exact terms.
 // False, f unchanged, for a zero numerator (the zero function has its own form), a degree above
 // 42 or a coefficient beyond the Double range.

@@ -8,7 +8,7 @@
 namespace graph {
 
 const ZeroSet& GapCache::GapsOf(const RationalT& f) {
-  const bool exakt = f.exakt && f.exakt->Describes(f);
+  const bool exakt = exact::ExactOf(f) != nullptr;
   // Bit for bit: the only comparison under which equal keys surely give equal zeros.
   if (filled_ && exakt == exakt_ &&
       std::memcmp(koeff_.data(), f.Nn.Koeff.data(), sizeof koeff_) == 0)

@@ -40,8 +40,8 @@ void Nullstellen(const exact::Polynomial& p, ZeroSet& Z) {
 }
 
 void Termnullstellen(const RationalT& f, int term, ZeroSet& Z) {
-  if (f.exakt && f.exakt->Describes(f)) {
-    Nullstellen(f.exakt->TermFactors(term), Z);
+  if (const exact::Function* e = exact::ExactOf(f)) {
+    Nullstellen(e->TermFactors(term), Z);
   } else {
     FindeNullstellen(term == 0 ? f.Zl : f.Nn, Z);
   }

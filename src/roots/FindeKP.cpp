@@ -39,9 +39,9 @@ std::vector<KritischeStelle> KritischeStellen(const exact::Function& f) {
 }
 
 void FindeKP(const RationalT& R, ZeroSet& K) {
-  if (R.exakt && R.exakt->Describes(R)) {
+  if (const exact::Function* e = exact::ExactOf(R)) {
     std::vector<double> points;
-    for (const KritischeStelle& s : KritischeStellen(*R.exakt)) points.push_back(s.x);
+    for (const KritischeStelle& s : KritischeStellen(*e)) points.push_back(s.x);
     K.assign(points);
     return;
   }

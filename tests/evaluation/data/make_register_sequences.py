@@ -313,27 +313,22 @@ def reported():
         s.swap_f_h()
         out.append((s, "reported: f <-> h with the first function%s" %
                     (" after saving, emptying and loading" if keep else "")))
-    s = Sequence()
-    s.type("x^10", "1")
-    s.shift("0.123456789", "0")
-    out.append((s, "reported: x^10 shifted by 0.123456789"))
-    s = Sequence()
-    s.type("x^10", "1")
-    s.shift("0.123456789", "0")
-    s.shift("-0.123456789", "0")
-    out.append((s, "reported: x^10 shifted there and back"))
-    s = Sequence()
-    s.type("(x-2)^20", "1")
-    s.shift("1.37", "0")
-    out.append((s, "reported: (x-2)^20 shifted by 1.37"))
-    s = Sequence()
-    s.type("(x-0.125)^3(x-0.45)^2", "x-0.625")
-    s.shift("0.333", "0")
-    out.append((s, "reported: critical points after a shift by 0.333"))
-    s = Sequence()
-    s.type("(x-0.625)^3(x+1.25)^3", "(x+0.75)^2")
-    s.shift("0.123456789", "1.5")
-    out.append((s, "reported: a double pole after a shift by (0.123456789; 1.5)"))
+    shifts = [
+        ("reported: x^10 shifted by 0.123456789", "x^10", "1", [("0.123456789", "0")]),
+        ("reported: x^10 shifted there and back", "x^10", "1",
+         [("0.123456789", "0"), ("-0.123456789", "0")]),
+        ("reported: (x-2)^20 shifted by 1.37", "(x-2)^20", "1", [("1.37", "0")]),
+        ("reported: critical points after a shift by 0.333", "(x-0.125)^3(x-0.45)^2", "x-0.625",
+         [("0.333", "0")]),
+        ("reported: a double pole after a shift by (0.123456789; 1.5)", "(x-0.625)^3(x+1.25)^3",
+         "(x+0.75)^2", [("0.123456789", "1.5")]),
+    ]
+    for name, zaehler, nenner, vectors in shifts:
+        s = Sequence()
+        s.type(zaehler, nenner)
+        for a, b in vectors:
+            s.shift(a, b)
+        out.append((s, name))
     s = Sequence()
     s.type("x^2+0.0000000001", "1")
     out.append((s, "reported: a rest without real zeros"))
