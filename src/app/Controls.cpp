@@ -16,6 +16,9 @@ std::string LineControl::Text() const {
 
 void LineControl::SetText(const std::string& text) {
   setText(QString::fromStdString(text));
+  // QLineEdit leaves the cursor at the end, so a long text would show its tail, which reads as
+  // another number; a written text shows its beginning, as a typed one did while it was typed.
+  setCursorPosition(0);
 }
 
 QColor LineControl::TextColor() const {

@@ -12,7 +12,7 @@
 // (a TextArea is no TextField). Texts cross into the program as UTF-8 std::string.
 
 // What the single-line fields share: text and text colour. Setting the text from code raises the
-// same change event as typing, before the setter returns.
+// same change event as typing, before the setter returns, and shows the text's beginning.
 class LineControl : public QLineEdit {
  public:
   explicit LineControl(QWidget* parent);

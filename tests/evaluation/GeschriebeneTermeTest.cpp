@@ -1,3 +1,7 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
 #include <string>
 
 #include "CurveDiscussionWindow.h"
@@ -55,6 +59,39 @@ TEST_F(GeschriebeneTermeTest, ARestWithoutRealZerosIsWrittenAsItself) {
   EXPECT_EQ(Text("AusgF2"), "");
   Analysiere("(x^2+0.0000000001)^2(x-1)", "1");
   EXPECT_EQ(Text("AusgF1"), "(0  + x^2  )^2 * ( x-1)");
+}
+
+// A long text the program writes into a field shows its beginning: its tail, such as
+// "1257205x  - 95.748" from the middle of a coefficient, reads as another number.
+TEST_F(GeschriebeneTermeTest, AFieldTheProgramWritesIntoShowsTheBeginningOfItsText) {
+  window().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+  const auto zeigtAnfang = [this](const char* name) {
+    auto& field = control<QLineEdit>(name);
+    // The field scrolls its text when it paints.
+    field.grab();
+    EXPECT_EQ(field.cursorPosition(), 0) << name << ": " << field.text().toStdString();
+    // A text too long for its field begins at the field's left border.
+    if (field.fontMetrics().horizontalAdvance(field.text()) > field.width()) {
+      EXPECT_LT(field.inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 10) << name;
+    }
+  };
+  Analysiere("(x-2)^5", "x+1");
+  Verschiebe("0.123456789", "0");
+  for (const char* name : {"EingF", "EingF2", "xVF", "yVF"}) zeigtAnfang(name);
+  const QString path = QStringLiteral(VARELTO_SCREENSHOT_DIR "/long-texts.png");
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  EXPECT_TRUE(window().grab().save(path));
+  Druecke("RZeigB");
+  zeigtAnfang("AnzeigeF");
+}
+
+TEST_F(GeschriebeneTermeTest, ATypedTextStaysWhereItWasTyped) {
+  auto& field = window().EingF();
+  field.clear();
+  const std::string typed = "x^2+0.12345678912345678912345678912345678912345678912345678912345678x";
+  QTest::keyClicks(&field, QString::fromStdString(typed));
+  EXPECT_EQ(field.cursorPosition(), static_cast<int>(typed.size()));
 }
 
 }  // namespace
