@@ -8,6 +8,7 @@
 #include "algebra/CoreContext.h"
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
+#include "exact/TermText.h"
 #include "roots/ExakteNullstellen.h"
 #include "roots/Nullstellen.h"
 
@@ -89,13 +90,12 @@ bool VomProgrammGeschrieben(const std::optional<exact::Polynomial>& e) {
   return !e || e->Decimals(14) == 14;
 }
 
-void Melden(Kuerzung& k, const RationalT& f, std::string& report, const PolynomT& g,
+void Melden(Kuerzung& k, const RationalT& f, std::string& report, const std::string& faktor,
             const ZeroSet& nullstellenG) {
   CoreContext::Instanz().SetKuerzReportBVisible(true);
   k.gekuerzt = true;
   k.funktionVorher = f.Term2string();
-  report +=
-      text::Chr(12) + "Der Funktionsterm " + k.funktionVorher + " wurde mit  " + g.Term2String();
+  report += text::Chr(12) + "Der Funktionsterm " + k.funktionVorher + " wurde mit  " + faktor;
   if (nullstellenG.count() > 0)
     report += " mit Nullstelle(n) " + Zahl::Zahlfeldausgabe(nullstellenG);
   report += " gekürzt.";
@@ -122,7 +122,8 @@ Kuerzung ExaktKuerzen(RationalT& f, std::string& report, ExakteTerme& exakt,
   // Beyond the Double range the quotients are left to the division of the Doubles.
   const bool rund = G.RoundInto(g) && zaehler.RoundInto(zl) && nenner.RoundInto(nn);
   if (!rund) g.ggT(f.Zl, f.Nn);
-  Melden(k, f, report, g, nullstellenG);
+  // The factor is written as exactly as the function it divides, so that it reads as a divisor.
+  Melden(k, f, report, exact::ExactOf(f) ? exact::TermText(G) : g.Term2String(), nullstellenG);
   if (!rund) {
     PolynomT rest;
     f.Zl.PDurch(g, f.Zl, rest);
@@ -185,7 +186,7 @@ Kuerzung KuerzeGemeinsamenFaktor(RationalT& f, std::string& report, ExakteTerme&
     Analyse::FindeNullstellen(g, nullstellenG);
   }
 
-  Melden(k, f, report, g, nullstellenG);
+  Melden(k, f, report, g.Term2String(), nullstellenG);
   const int dezimalenZl = Dezimalen(f.Zl, exakt.zaehler);
   const int dezimalenNn = Dezimalen(f.Nn, exakt.nenner);
   exakt.Vergessen();

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "CurveDiscussionWindow.h"
+#include "exact/Polynomial.h"
+#include "parser/ParseChain.h"
 
 namespace {
 
@@ -59,6 +61,29 @@ TEST_F(GeschriebeneTermeTest, ARestWithoutRealZerosIsWrittenAsItself) {
   EXPECT_EQ(Text("AusgF2"), "");
   Analysiere("(x^2+0.0000000001)^2(x-1)", "1");
   EXPECT_EQ(Text("AusgF1"), "(0  + x^2  )^2 * ( x-1)");
+}
+
+// The reduction report writes the common factor as exactly as the function it divides, so that
+// the factor it prints divides the numerator it prints.
+TEST_F(GeschriebeneTermeTest, TheReportWritesTheCommonFactorAsExactlyAsTheFunction) {
+  Analysiere("(x-0.123456789)^2", "x+1");
+  Druecke("gfB");
+  Analysiere("x+1", "(x-0.123456789)^3");
+  window().Report.clear();
+  Druecke("gmalfB");
+  const std::string& report = window().Report;
+  const std::string vor = "Der Funktionsterm (";
+  const std::string mit = ") wurde mit  ";
+  const std::size_t zaehler = report.find(vor) + vor.size();
+  const std::size_t faktor = report.find(mit) + mit.size();
+  const std::size_t ende = report.find(" mit Nullstelle(n) ");
+  ASSERT_NE(ende, std::string::npos) << report;
+  EXPECT_EQ(report.substr(faktor, ende - faktor),
+            "0.015241578750190521  - 0.231671999249809479x  + 0.753086422x^2  + x^3  ");
+  const auto f = Parser::ExactTerm(report.substr(zaehler, report.find(") / (") - zaehler));
+  const auto g = Parser::ExactTerm(report.substr(faktor, ende - faktor));
+  ASSERT_TRUE(f && g) << report;
+  EXPECT_TRUE(f->DividedBy(*g)) << report;
 }
 
 // A long text the program writes into a field shows its beginning: its tail, such as
