@@ -201,6 +201,30 @@ Polynomial Polynomial::Monic() const {
   return r;
 }
 
+Polynomial Polynomial::Rounded(unsigned long decimals) const {
+  Integer scale;
+  fmpz_set_ui(scale.get(), 10);
+  fmpz_pow_ui(scale.get(), scale.get(), decimals);
+  Polynomial r;
+  Rational c;
+  Integer twice;
+  Integer k;
+  for (int i = 0; i <= Degree(); ++i) {
+    fmpq_poly_get_coeff_fmpq(c.get(), p_, i);
+    // k = floor((2 |num| 10^decimals + den) / (2 den)), with the sign of c.
+    fmpz_abs(twice.get(), fmpq_numref(c.get()));
+    fmpz_mul(twice.get(), twice.get(), scale.get());
+    fmpz_mul_2exp(twice.get(), twice.get(), 1);
+    fmpz_add(twice.get(), twice.get(), fmpq_denref(c.get()));
+    fmpz_mul_2exp(k.get(), fmpq_denref(c.get()), 1);
+    fmpz_fdiv_q(k.get(), twice.get(), k.get());
+    if (c.Sign() < 0) fmpz_neg(k.get(), k.get());
+    fmpq_set_fmpz_frac(c.get(), k.get(), scale.get());
+    fmpq_poly_set_coeff_fmpq(r.p_, i, c.get());
+  }
+  return r;
+}
+
 Polynomial Polynomial::ExactQuotient(const Polynomial& divisor) const {
   Polynomial r;
   fmpq_poly_div(r.p_, p_, divisor.p_);

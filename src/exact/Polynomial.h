@@ -85,6 +85,9 @@ class Polynomial {
   Polynomial Derivative() const;
   // Divided by its leading coefficient; the zero polynomial stays.
   Polynomial Monic() const;
+  // Every coefficient c becomes the nearest whole number to c 10^decimals, halves away from
+  // zero, divided by 10^decimals.
+  Polynomial Rounded(unsigned long decimals) const;
   // The quotient of a division that leaves no remainder.
   Polynomial ExactQuotient(const Polynomial& divisor) const;
   bool DividedBy(const Polynomial& divisor) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "algebra/TextSemantics.h"
+#include "exact/Operations.h"
 
 namespace Koeffizientenrundung {
 
@@ -19,12 +20,25 @@ std::string Botschaft(std::int32_t n) {
 }
 
 bool Runden(RationalT& f, std::int32_t n) {
-  RationalT gerundet;
-  gerundet.KopieVon(f);
-  gerundet.Zl.Runden(n);
-  gerundet.Nn.Runden(n);
-  if (gerundet.Nn.grad() == -1) return false;
-  f.KopieVon(gerundet);
+  // Each coefficient is rounded from its exact value, the exact term's where f carries one, so
+  // that f afterwards is exactly the decimals the rounding gives, also where no Double changes.
+  const exact::Function* e = exact::ExactOf(f);
+  const auto decimals = static_cast<unsigned long>(std::max(n, 0));
+  const exact::Terms gerundet{
+      (e ? e->Numerator() : exact::Polynomial::Of(f.Zl)).Rounded(decimals),
+      (e ? e->Denominator() : exact::Polynomial::Of(f.Nn)).Rounded(decimals)};
+  PolynomT nenner;
+  if (!gerundet.denominator.RoundInto(nenner) || nenner.grad() == -1) return false;
+  const std::int32_t np = f.Np;
+  if (gerundet.numerator.IsZero()) {
+    // The zero function has no exact terms of its own.
+    f.Zl.Nullen();
+    f.Nn.KopieVon(nenner);
+    f.exakt.reset();
+  } else if (!exact::Assign(f, gerundet)) {
+    return false;
+  }
+  f.Np = np;
   return true;
 }
 

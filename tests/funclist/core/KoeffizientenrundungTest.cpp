@@ -4,6 +4,9 @@
 
 #include "CoreTest.h"
 #include "TestFunctions.h"
+#include "exact/Operations.h"
+#include "exact/TermText.h"
+#include "parser/ParseChain.h"
 
 namespace {
 
@@ -68,6 +71,37 @@ TEST_F(KoeffizientenrundungTest, RoundsNumeratorAndDenominator) {
     EXPECT_EQ(KoeffizientenVon(f.Zl), c.zlNachher) << c.why;
     EXPECT_EQ(KoeffizientenVon(f.Nn), c.nnNachher) << c.why;
     EXPECT_EQ(f.Np, 2) << c.why << ": the exponent is never touched";
+  }
+}
+
+// Where f carries exact terms, they are rounded, so that f afterwards is exactly the rounded
+// decimals, also where no Double changes and where a Double lies below a half its decimal reaches.
+TEST_F(KoeffizientenrundungTest, ExactTermsAreRoundedToTheirDecimals) {
+  struct Case {
+    const char* why;
+    std::string zl, nn;
+    std::int32_t n;
+    std::string zlNachher, nnNachher;
+    long zlTeiler = 1;
+  };
+  const Case cases[] = {
+      {"no Double changes", "x^2-x+0.25000000000000000001", "1", 2, "0.25  - x  + x^2  ", "1  "},
+      {"a half is rounded away from zero", "0.145x-0.145", "x+0.0049999", 2,
+       "- 0.15  + 0.15x  ", "x  "},
+      {"a third, as a cancellation leaves it", "2x", "1", 4, "0.6667x  ", "1  ", 3},
+  };
+  for (const auto& c : cases) {
+    RationalT f;
+    const auto zl = Parser::ExactTerm(c.zl);
+    const auto nn = Parser::ExactTerm(c.nn);
+    ASSERT_TRUE(zl && nn) << c.why;
+    ASSERT_TRUE(exact::Assign(f, {zl->ExactQuotient(exact::Polynomial::Constant(c.zlTeiler)), *nn}))
+        << c.why;
+    ASSERT_TRUE(Koeffizientenrundung::Runden(f, c.n)) << c.why;
+    const exact::Function* e = exact::ExactOf(f);
+    ASSERT_NE(e, nullptr) << c.why << ": the rounded terms describe f";
+    EXPECT_EQ(exact::TermText(e->Numerator()), c.zlNachher) << c.why;
+    EXPECT_EQ(exact::TermText(e->Denominator()), c.nnNachher) << c.why;
   }
 }
 

@@ -74,4 +74,17 @@ TEST_F(Koeffizientenwahl, AZeroDenominatorIsRefused) {
   EXPECT_EQ(window().KoeffRundenWahlB().Text(), kNichtsAendern);
 }
 
+// The rounding writes and analyses the rounded decimals also where no Double changes: the
+// typed 0.25000000000000000001 has the Double of 0.25.
+TEST_F(Koeffizientenwahl, RoundingWhereNoDoubleChangesGivesTheRoundedFunction) {
+  window().StellenWahlB().SetText("    6 Dezimalen");
+  Analysiere("x^2-x+0.25000000000000000001", "1");
+  ASSERT_EQ(window().AusgF2().Text(), "");
+  services.AnswerDialog(PressedButton::ActionButton);
+  Waehle("KoeffRundenWahlB", "    2 Dezimalen");
+  EXPECT_EQ(Termfelder(), "0.25  - x  + x^2   | 1  ");
+  EXPECT_EQ(window().AusgF1().Text(), " ( x-0.5)^2");
+  EXPECT_EQ(window().AusgF2().Text(), "0.5");
+}
+
 }  // namespace
