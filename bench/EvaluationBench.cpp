@@ -164,6 +164,59 @@ void ExactTextOfDegree20(benchmark::State& state) {
 }
 BENCHMARK(ExactTextOfDegree20)->Unit(benchmark::kMillisecond);
 
+// x^20 shifted by a vector of 121 decimals, whose constant then has 2420, and read back from h by
+// "f <-> h" twice.
+void ShiftByLongVectorAndReadBack(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Typed(w, "x^20", "1");
+    w.AnzeigeF().SetText("");
+    w.xVF().SetText("0." + std::string(121, '3'));
+    w.yVF().SetText("0");
+    state.ResumeTiming();
+    Click(w, "VerschiebeB");
+    Click(w, "RZeigB");
+    Click(w, "RZeigB");
+  }
+}
+BENCHMARK(ShiftByLongVectorAndReadBack)->Unit(benchmark::kMillisecond);
+
+// Typed terms with numbers as long as the exact reader takes: one, and ten of them, 1 MiB.
+std::string LongCoefficients(int count) {
+  std::string zaehler = "1";
+  for (int i = 1; i <= count; ++i)
+    zaehler += (i % 2 ? "-0." : "+0.") + std::string(exact::kMaxNumberDigits - 2, char('0' + i % 9 + 1)) +
+               "x^" + std::to_string(i);
+  return zaehler;
+}
+
+void RunOfOneLongestNumber(benchmark::State& state) {
+  Run(state, LongCoefficients(1), "x-1");
+}
+BENCHMARK(RunOfOneLongestNumber)->Unit(benchmark::kMillisecond);
+
+void RunOfTenLongestNumbers(benchmark::State& state) {
+  Run(state, LongCoefficients(10), "x-1");
+}
+BENCHMARK(RunOfTenLongestNumbers)->Unit(benchmark::kMillisecond);
+
+// Degree 41 over 1: the run says that the degree sum is too large and analyses f all the same.
+void RunOf41LongestNumbers(benchmark::State& state) {
+  HauptF& w = OpenedWindow();
+  const std::string zaehler = LongCoefficients(41);
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.EingF().SetText(zaehler);
+    w.EingF2().SetText("1");
+    w.NeueFunktion = true;
+    Services().ExpectMsgBox();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(w.Funktionsauswertung());
+  }
+}
+BENCHMARK(RunOf41LongestNumbers)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

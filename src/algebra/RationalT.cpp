@@ -15,12 +15,12 @@ bool HasSign(const std::string& s) {
 
 std::string RationalT::Zaehlertext() const {
   const exact::Function* e = exact::ExactOf(*this);
-  return e ? exact::TermText(e->Numerator()) : Zl.Term2String();
+  return e ? e->TermText(0) : Zl.Term2String();
 }
 
 std::string RationalT::Nennertext() const {
   const exact::Function* e = exact::ExactOf(*this);
-  return e ? exact::TermText(e->Denominator()) : Nn.Term2String();
+  return e ? e->TermText(1) : Nn.Term2String();
 }
 
 std::string RationalT::Term2string() const {

@@ -1,28 +1,48 @@
 #include <QColor>
+#include <optional>
+#include <string>
 
 #include "app/HauptF.h"
 #include "evaluation/Ergebnisse.h"
 #include "evaluation/ExakteTerme.h"
 #include "evaluation/Kuerzung.h"
+#include "exact/Term.h"
+#include "exact/TermText.h"
 #include "parser/ParseChain.h"
 
 namespace {
 
 const QColor kAbgelehnt(224, 80, 0);
 
-// Parses the field's text into p. A refused text goes back into the field in red; the colour is
-// set again after the write because the write's change handler turns the text black.
-bool TermLesen(TextField& feld, PolynomT& p, bool nenner) {
+const std::string kZahlZuLang =
+    "Der Term enthält oder ergibt ausmultipliziert eine Zahl mit mehr als " +
+    std::to_string(exact::kMaxNumberDigits) +
+    " Stellen; mit so langen Zahlen rechnet das Programm nicht genau.";
+
+// Parses the field's text into p, and into e where it reads exactly: as geschrieben, the exact
+// term the program wrote into the field, while the text is unchanged. A refused text goes back
+// into the field in red; the colour is set again after the write because the write's change
+// handler turns the text black. A term whose numbers, typed or multiplied out, are too long for
+// the exact reader is refused with a message: on Doubles alone its multiple zeros would split, and
+// its term text could not be read back.
+bool TermLesen(HauptF& w, TextField& feld, PolynomT& p, std::optional<exact::Polynomial>& e,
+               const exact::Polynomial* geschrieben, bool nenner) {
   const std::string gelesen = feld.Text();
   bool ok = true;
   Parser::ParseChain(gelesen, p, ok);
   if (nenner && ok && p.grad() < 0) ok = false;
-  if (!ok) {
+  bool zuLang = false;
+  if (ok) {
+    e = Auswertung::ExaktGelesen(gelesen, p, geschrieben, &zuLang);
+    zuLang = zuLang || (!geschrieben && e && !exact::Readable(*e));
+  }
+  if (!ok || zuLang) {
     feld.SetTextColor(kAbgelehnt);
     feld.SetText(gelesen);
     feld.SetTextColor(kAbgelehnt);
   }
-  return ok;
+  if (zuLang) w.MsgBox(kZahlZuLang);
+  return ok && !zuLang;
 }
 
 }  // namespace
@@ -36,9 +56,17 @@ bool HauptF::Funktionsauswertung() {
   // new numerator over the old denominator.
   PolynomT zaehler;
   PolynomT nenner;
-  const std::string zaehlerText = EingF().Text();
-  const std::string nennerText = EingF2().Text();
-  if (!TermLesen(EingF(), zaehler, false) || !TermLesen(EingF2(), nenner, true)) {
+  // Each field is read as the exact term the program wrote into it while its text is unchanged.
+  const auto& geschrieben = termfelderExakt;
+  const exact::Function* vorher = geschrieben.funktion.get();
+  Auswertung::ExakteTerme exakt;
+  if (!TermLesen(*this, EingF(), zaehler, exakt.zaehler,
+                 vorher && EingF().Text() == geschrieben.zaehlerText ? &vorher->Numerator() : nullptr,
+                 false) ||
+      !TermLesen(*this, EingF2(), nenner, exakt.nenner,
+                 vorher && EingF2().Text() == geschrieben.nennerText ? &vorher->Denominator()
+                                                                     : nullptr,
+                 true)) {
     KPAnzahl = 0;
     links = 1;
     rechts = 0;
@@ -50,16 +78,6 @@ bool HauptF::Funktionsauswertung() {
   RRR.Zl.KopieVon(zaehler);
   RRR.Nn.KopieVon(nenner);
   RRR.Np = 1;
-  // Each field is read as the exact term the program wrote into it while its text is unchanged.
-  const auto& geschrieben = termfelderExakt;
-  const exact::Function* vorher = geschrieben.funktion.get();
-  Auswertung::ExakteTerme exakt{
-      Auswertung::ExaktGelesen(
-          zaehlerText, zaehler,
-          vorher && zaehlerText == geschrieben.zaehlerText ? &vorher->Numerator() : nullptr),
-      Auswertung::ExaktGelesen(
-          nennerText, nenner,
-          vorher && nennerText == geschrieben.nennerText ? &vorher->Denominator() : nullptr)};
   // The parser's partial products carry rounding errors that the term texts would show as noise
   // digits; the exact terms give each coefficient as the nearest Double.
   exakt.Runden(RRR);

@@ -34,8 +34,9 @@ std::shared_ptr<const exact::Function> ExakteTerme::Fuer(const RationalT& f) con
 }
 
 std::optional<exact::Polynomial> ExaktGelesen(const std::string& text, const PolynomT& gelesen,
-                                              const exact::Polynomial* geschrieben) {
-  std::optional<exact::Polynomial> p = geschrieben ? *geschrieben : Parser::ExactTerm(text);
+                                              const exact::Polynomial* geschrieben, bool* zuLang) {
+  if (zuLang) *zuLang = false;
+  std::optional<exact::Polynomial> p = geschrieben ? *geschrieben : Parser::ExactTerm(text, zuLang);
   if (p && !exact::Agrees(*p, gelesen)) p.reset();
   return p;
 }

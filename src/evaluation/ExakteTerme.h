@@ -34,8 +34,10 @@ struct ExakteTerme {
 
 // The exact polynomial of a term text whose Doubles the parser read as gelesen: geschrieben when
 // the program wrote the text from it (the term text keeps 14 decimals, the exact term all), else
-// the text read exactly; nothing unless it agrees with gelesen.
+// the text read exactly; nothing unless it agrees with gelesen. zuLang tells whether the text
+// was refused for a number, product or power too long for the exact reader.
 std::optional<exact::Polynomial> ExaktGelesen(const std::string& text, const PolynomT& gelesen,
-                                              const exact::Polynomial* geschrieben);
+                                              const exact::Polynomial* geschrieben,
+                                              bool* zuLang = nullptr);
 
 }  // namespace Auswertung

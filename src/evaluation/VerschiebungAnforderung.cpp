@@ -3,6 +3,9 @@
 #include "app/HauptF.h"
 #include "evaluation/Verschiebung.h"
 #include "exact/Operations.h"
+#include "exact/Term.h"
+
+#include <optional>
 
 namespace {
 
@@ -35,9 +38,15 @@ void HauptF::Verschieben() {
   const double b = text::Val(yVF().Text());
   // The vector's texts are finite decimals, so f shifted by them is exact where f is.
   const exact::Function* f = exact::ExactOf(RRR);
-  const bool exakt =
-      f && exact::Assign(RRR, exact::Shifted(*f, exact::ValueOf(xVF().Text()),
-                                             exact::ValueOf(yVF().Text())));
+  std::optional<exact::Terms> verschoben;
+  if (f && !exact::HasOverlongNumber(xVF().Text()) && !exact::HasOverlongNumber(yVF().Text()))
+    verschoben = exact::Shifted(*f, exact::ValueOf(xVF().Text()), exact::ValueOf(yVF().Text()));
+  // Its texts would be read back as another function.
+  if (f && !(verschoben && exact::Readable(*verschoben))) {
+    MsgBox(exact::kZuLangeKoeffizienten);
+    return;
+  }
+  const bool exakt = verschoben && exact::Assign(RRR, *verschoben);
   if (!exakt && !Auswertung::Verschiebe(RRR, a, b)) {
     MsgBox(Auswertung::kVerschiebungZuGross);
     return;

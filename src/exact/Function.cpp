@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "algebra/RationalT.h"
+#include "exact/TermText.h"
 
 namespace exact {
 namespace {
@@ -27,6 +28,12 @@ Function::Function(Polynomial numerator, Polynomial denominator, const RationalT
 
 bool Function::Describes(const RationalT& f) const {
   return f.Np == 1 && f.Zl.Koeff == doubles_[0] && f.Nn.Koeff == doubles_[1];
+}
+
+const std::string& Function::TermText(int term) const {
+  auto& slot = termTexts_[static_cast<std::size_t>(term)];
+  if (!slot) slot = exact::TermText(terms_[static_cast<std::size_t>(term)]);
+  return *slot;
 }
 
 const std::vector<SquareFreeFactor>& Function::TermFactors(int term) const {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "algebra/PolynomT.h"
@@ -25,6 +26,9 @@ class Function {
 
   const Polynomial& Numerator() const { return terms_[0]; }
   const Polynomial& Denominator() const { return terms_[1]; }
+  // The term text of the numerator (0) or the denominator (1): the fields, the function list and
+  // the change test of every field write ask for it, and a long term takes a while to write.
+  const std::string& TermText(int term) const;
   // The square-free decomposition of the numerator (0) or the denominator (1).
   const std::vector<SquareFreeFactor>& TermFactors(int term) const;
   // The square-free decomposition of the numerator of the derivative of order i = 0, 1, 2 in
@@ -50,6 +54,7 @@ class Function {
   std::array<Polynomial, 2> terms_;
   std::array<std::array<double, PolynomT::kMaxGrad + 1>, 2> doubles_{};
   mutable std::array<std::optional<std::vector<SquareFreeFactor>>, 2> termFactors_;
+  mutable std::array<std::optional<std::string>, 2> termTexts_;
   mutable std::vector<Quotient> derivatives_;
   mutable std::array<std::optional<std::vector<SquareFreeFactor>>, 3> derivativeFactors_;
   mutable std::optional<std::vector<CriticalFactor>> criticalFactors_;

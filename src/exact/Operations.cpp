@@ -4,6 +4,7 @@
 #include <string>
 
 #include "algebra/TextSemantics.h"
+#include "exact/TermText.h"
 
 namespace exact {
 namespace {
@@ -24,6 +25,10 @@ Polynomial Times(const Polynomial& p, const Rational& c) {
 }
 
 }  // namespace
+
+bool Readable(const Terms& t) {
+  return Readable(t.numerator) && Readable(t.denominator);
+}
 
 bool Assign(RationalT& f, const Terms& t) {
   RationalT r;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "algebra/RationalT.h"
 #include "exact/Function.h"
 #include "exact/Polynomial.h"
+#include "exact/Term.h"
 
 // The functions the registers and the shift make of exact functions, exactly: the Doubles of
 // their results are the nearest ones, with the exact terms kept beside them.
@@ -14,6 +16,15 @@ struct Terms {
   Polynomial numerator;
   Polynomial denominator;
 };
+
+// Said where a result is refused because its term text would hold a number longer than the
+// exact reader takes, so that reading it back would give another function.
+inline const std::string kZuLangeKoeffizienten =
+    "Das Ergebnis hätte Koeffizienten mit mehr als " + std::to_string(kMaxNumberDigits) +
+    " Stellen; die Funktion bleibt unverändert.";
+
+// Whether the exact reader takes back the term texts of both terms.
+bool Readable(const Terms& t);
 
 // f := t with exponent 1, each coefficient the nearest Double and t kept as f's exact terms.
 // False, f unchanged, for a zero numerator (the zero function has its own form), a degree above

@@ -91,17 +91,37 @@ Polynomial Polynomial::Constant(long c) {
   return p;
 }
 
-std::optional<std::string> Rational::DecimalMagnitude() const {
-  // A finite decimal's denominator is 2^a 5^b, and max(a, b) decimals write it.
+namespace {
+
+// The decimals that write q, max(a, b) for a denominator 2^a 5^b; nothing for any other.
+std::optional<ulong> Decimals(const fmpq* q) {
   Integer rest;
   Integer factor;
-  fmpz_set(rest.get(), fmpq_denref(q_));
+  fmpz_set(rest.get(), fmpq_denref(q));
   fmpz_set_ui(factor.get(), 2);
   const ulong twos = fmpz_remove(rest.get(), rest.get(), factor.get());
   fmpz_set_ui(factor.get(), 5);
   const ulong fives = fmpz_remove(rest.get(), rest.get(), factor.get());
   if (!fmpz_is_one(rest.get())) return std::nullopt;
-  const ulong decimals = std::max(twos, fives);
+  return std::max(twos, fives);
+}
+
+}  // namespace
+
+std::size_t Rational::DecimalLength() const {
+  // The whole part has at most as many digits as numerator over denominator, plus one.
+  const std::size_t num = fmpz_sizeinbase(fmpq_numref(q_), 10);
+  const std::size_t den = fmpz_sizeinbase(fmpq_denref(q_), 10);
+  const std::size_t whole = num > den ? num - den + 1 : 1;
+  const std::size_t decimals = Decimals(q_).value_or(14);
+  return whole + (decimals > 0 ? decimals + 1 : 0);
+}
+
+std::optional<std::string> Rational::DecimalMagnitude() const {
+  // A finite decimal's denominator is 2^a 5^b, and max(a, b) decimals write it.
+  const std::optional<ulong> d = Decimals(q_);
+  if (!d) return std::nullopt;
+  const ulong decimals = *d;
   Integer scaled;
   fmpz_set_ui(scaled.get(), 10);
   fmpz_pow_ui(scaled.get(), scaled.get(), decimals);

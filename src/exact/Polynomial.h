@@ -6,6 +6,7 @@
 #include <flint/fmpz_poly.h>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,9 @@ class Rational {
   // The magnitude written out with every decimal, such as "0.000030517578125"; nothing where it
   // is no finite decimal.
   std::optional<std::string> DecimalMagnitude() const;
+  // At least the length of the magnitude as the term text writes it: with every decimal, or with
+  // 14 where it is no finite decimal; at most two characters more.
+  std::size_t DecimalLength() const;
 
   fmpq* get() { return q_; }
   const fmpq* get() const { return q_; }

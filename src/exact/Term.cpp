@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "algebra/PolynomT.h"
 
@@ -11,20 +13,51 @@ namespace exact {
 namespace {
 
 constexpr int kMaxDepth = 1000;
-constexpr std::size_t kMaxDigits = 2400;
-constexpr long kMaxBits = 8192;
+// Products and powers grow no larger than the longest number the reader takes: the whole numbers
+// of a decimal of kMaxNumberDigits characters.
+const long kMaxBits = static_cast<long>(std::ceil(kMaxNumberDigits * std::log2(10.0))) + 1;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-bool Fits(const Polynomial& p) {
-  return p.Degree() <= PolynomT::kMaxGrad && p.Bits() <= kMaxBits;
-}
+// Sums terms as they are read, adding partial sums of similar size and keeping a much larger one
+// apart until the end: added one after another, each of the many small terms beside a long number
+// would copy it once.
+class Sum {
+ public:
+  void Add(Polynomial p) {
+    partial_.push_back(std::move(p));
+    while (partial_.size() >= 2 && Size(partial_[partial_.size() - 2]) <= 2 * Size(partial_.back()))
+      AddTop();
+  }
+
+  Polynomial Result() {
+    if (partial_.empty()) return Polynomial();
+    while (partial_.size() >= 2) AddTop();
+    return std::move(partial_.front());
+  }
+
+ private:
+  static long Size(const Polynomial& p) {
+    return (std::max(p.Degree(), 0) + 1) * std::max(p.Bits(), 1L);
+  }
+
+  void AddTop() {
+    Polynomial top = std::move(partial_.back());
+    partial_.pop_back();
+    partial_.back() = partial_.back() + top;
+  }
+
+  std::vector<Polynomial> partial_;
+};
 
 class Reader {
  public:
   explicit Reader(std::string_view t) : t_(t) {}
+
+  // Whether the reading stopped at a number, product or power past the size limit.
+  bool TooLong() const { return tooLong_; }
 
   std::optional<Polynomial> Whole() {
     std::optional<Polynomial> p = Sum(0);
@@ -37,17 +70,17 @@ class Reader {
 
   std::optional<Polynomial> Sum(int depth) {
     if (depth > kMaxDepth) return std::nullopt;
-    Polynomial sum;
+    exact::Sum sum;
     bool first = true;
     while (first || At('+') || At('-')) {
       bool negative = false;
       if (At('+') || At('-')) negative = t_[i_++] == '-';
       std::optional<Polynomial> p = Product(depth);
       if (!p) return std::nullopt;
-      sum = negative ? sum - *p : sum + *p;
+      sum.Add(negative ? -*p : std::move(*p));
       first = false;
     }
-    return sum;
+    return sum.Result();
   }
 
   std::optional<Polynomial> Product(int depth) {
@@ -74,9 +107,8 @@ class Reader {
     // A point after the exponent makes it fractional, not a product with a number.
     if (i_ == start || i_ - start > 4 || At('.')) return std::nullopt;
     const unsigned long e = std::stoul(std::string(t_.substr(start, i_ - start)));
-    if (base->Degree() * static_cast<long>(e) > PolynomT::kMaxGrad ||
-        base->Bits() * static_cast<long>(e) > kMaxBits)
-      return std::nullopt;
+    if (base->Degree() * static_cast<long>(e) > PolynomT::kMaxGrad) return std::nullopt;
+    if (base->Bits() * static_cast<long>(e) > kMaxBits) return Refused();
     return base->Pow(e);
   }
 
@@ -96,21 +128,45 @@ class Reader {
     }
     const std::size_t start = i_;
     while (i_ < t_.size() && (IsDigit(t_[i_]) || t_[i_] == '.')) ++i_;
-    if (i_ == start || i_ - start > kMaxDigits) return std::nullopt;
+    if (i_ == start) return std::nullopt;
+    if (i_ - start > kMaxNumberDigits) return Refused();
     const std::string_view number = t_.substr(start, i_ - start);
     // A second point or no digit at all is no decimal.
     if (std::count(number.begin(), number.end(), '.') > 1 || number == ".") return std::nullopt;
     return Polynomial::Decimal(number);
   }
 
+  bool Fits(const Polynomial& p) {
+    if (p.Bits() > kMaxBits) tooLong_ = true;
+    return p.Degree() <= PolynomT::kMaxGrad && !tooLong_;
+  }
+
+  std::optional<Polynomial> Refused() {
+    tooLong_ = true;
+    return std::nullopt;
+  }
+
   std::string_view t_;
+  bool tooLong_ = false;
   std::size_t i_ = 0;
 };
 
 }  // namespace
 
-std::optional<Polynomial> ReadTerm(std::string_view term) {
-  return Reader(term).Whole();
+bool HasOverlongNumber(std::string_view term) {
+  std::size_t run = 0;
+  for (char c : term) {
+    run = IsDigit(c) || c == '.' || c == ',' ? run + 1 : 0;
+    if (run > kMaxNumberDigits) return true;
+  }
+  return false;
+}
+
+std::optional<Polynomial> ReadTerm(std::string_view term, bool* tooLong) {
+  Reader reader(term);
+  std::optional<Polynomial> p = reader.Whole();
+  if (tooLong) *tooLong = reader.TooLong();
+  return p;
 }
 
 bool Agrees(const Polynomial& p, const PolynomT& read) {

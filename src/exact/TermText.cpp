@@ -4,6 +4,7 @@
 
 #include "algebra/TextSemantics.h"
 #include "algebra/Zahlen.h"
+#include "exact/Term.h"
 
 namespace exact {
 
@@ -18,6 +19,12 @@ std::string TermText(const Polynomial& p) {
     Zahl::Summand(result, c.Sign() < 0, betrag == "1", betrag, i);
   }
   return result.empty() ? "0" : result;
+}
+
+bool Readable(const Polynomial& p) {
+  for (int i = 0; i <= p.Degree(); ++i)
+    if (p.Coefficient(i).DecimalLength() > kMaxNumberDigits) return false;
+  return true;
 }
 
 }  // namespace exact

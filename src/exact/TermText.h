@@ -11,4 +11,9 @@ namespace exact {
 // left by a cancellation, rounded to 14 decimals as the Doubles' term text writes it.
 std::string TermText(const Polynomial& p);
 
+// Whether the exact reader takes TermText(p) back: no number in it is longer than the reader's
+// limit. Judged from the sizes of the coefficients, without writing them, and on the safe side
+// by a character or two.
+bool Readable(const Polynomial& p);
+
 }  // namespace exact

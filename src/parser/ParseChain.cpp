@@ -16,11 +16,12 @@ void NormalizedTerm(std::string& s, bool& ok) {
   if (ok) NormalizeTerm(s, ok);
 }
 
-std::optional<exact::Polynomial> ExactTerm(std::string s) {
+std::optional<exact::Polynomial> ExactTerm(std::string s, bool* tooLong) {
+  if (tooLong) *tooLong = false;
   bool ok = true;
   NormalizedTerm(s, ok);
   if (!ok) return std::nullopt;
-  return exact::ReadTerm(s);
+  return exact::ReadTerm(s, tooLong);
 }
 
 void ParseChain(std::string s, PolynomT& target, bool& ok) {

@@ -18,7 +18,7 @@ void ParseChain(std::string s, PolynomT& target, bool& ok);
 void NormalizedTerm(std::string& s, bool& ok);
 
 // The term read as the exact polynomial it denotes, on the normalized term; nothing where the
-// first stages refuse it or the exact reading cannot take it.
-std::optional<exact::Polynomial> ExactTerm(std::string s);
+// first stages refuse it or the exact reading cannot take it (tooLong as exact::ReadTerm says).
+std::optional<exact::Polynomial> ExactTerm(std::string s, bool* tooLong = nullptr);
 
 }  // namespace Parser

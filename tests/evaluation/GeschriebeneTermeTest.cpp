@@ -1,11 +1,16 @@
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "CurveDiscussionWindow.h"
+#include "exact/Operations.h"
 #include "exact/Polynomial.h"
+#include "exact/Term.h"
 #include "parser/ParseChain.h"
 
 namespace {
@@ -61,6 +66,71 @@ TEST_F(GeschriebeneTermeTest, ARestWithoutRealZerosIsWrittenAsItself) {
   EXPECT_EQ(Text("AusgF2"), "");
   Analysiere("(x^2+0.0000000001)^2(x-1)", "1");
   EXPECT_EQ(Text("AusgF1"), "(0  + x^2  )^2 * ( x-1)");
+}
+
+// A number longer than the exact reader takes is never analysed on Doubles alone, where multiple
+// zeros split: a term holding one is refused with a message, and a button whose result would hold
+// one refuses it and leaves f as it was.
+TEST_F(GeschriebeneTermeTest, NumbersTooLongForTheExactReaderAreRefusedWithAMessage) {
+  const std::string lang = "0." + std::string(exact::kMaxNumberDigits, '3');
+  const std::string zuLang =
+      "Der Term enthält oder ergibt ausmultipliziert eine Zahl mit mehr als 10000 Stellen; mit so "
+      "langen Zahlen rechnet das Programm nicht genau.";
+  const std::string nichtLesbar = "Der Term im h-Feld ist nicht lesbar; g und h bleiben unverändert.";
+  const std::string halb = "0." + std::string(exact::kMaxNumberDigits / 2, '3');
+  const auto nichts = [] {};
+  struct Case {
+    const char* why;
+    std::function<void()> vorher, schritt;
+    std::string botschaft;
+  };
+  const Case cases[] = {
+      {"a typed term", nichts, [&] { Analysiere("(x-" + lang + ")^2", "1"); }, zuLang},
+      {"a typed term that is too long multiplied out", nichts,
+       [&] { Analysiere("1", "(x-" + halb + "1)^2"); }, zuLang},
+      {"a shift of degree 20 by 501 decimals", nichts,
+       [&] { Verschiebe("0." + std::string(501, '3'), "0"); }, exact::kZuLangeKoeffizienten},
+      {"a vector beyond the limit", nichts, [&] { Verschiebe(lang, "0"); },
+       exact::kZuLangeKoeffizienten},
+      {"a product whose constant has the decimals of both factors",
+       [&] {
+         Analysiere("x-" + halb + "1", "1");
+         Druecke("gfB");
+         Analysiere("x-" + halb + "7", "1");
+       },
+       [&] { Druecke("gmalfB"); }, exact::kZuLangeKoeffizienten},
+      {"a difference over the product of the denominators",
+       [&] {
+         Analysiere("1", "x-" + halb + "1");
+         Druecke("gfB");
+         Analysiere("1", "x-" + halb + "7");
+       },
+       [&] { Druecke("gmalfB1"); }, exact::kZuLangeKoeffizienten},
+      {"a derivative over the square of the denominator",
+       [&] { Analysiere("1", "x-" + halb + "1"); }, [&] { Druecke("g_AnzB1"); },
+       exact::kZuLangeKoeffizienten},
+      {"g <-> h", [&] { window().AnzeigeF().SetText("x+" + lang); }, [&] { Druecke("g_AnzB"); },
+       nichtLesbar},
+      {"g <-> h with a term too long multiplied out",
+       [&] { window().AnzeigeF().SetText("1 / (x-" + halb + "1)^2"); }, [&] { Druecke("g_AnzB"); },
+       nichtLesbar},
+  };
+  for (const auto& c : cases) {
+    Analysiere("x^20", "1");
+    c.vorher();
+    const std::string f = window().RRR.Term2string();
+    services.msgBoxTexts.clear();
+    services.ExpectMsgBox();
+    c.schritt();
+    EXPECT_EQ(services.msgBoxTexts, std::vector<std::string>{c.botschaft}) << c.why;
+    EXPECT_EQ(window().RRR.Term2string(), f) << c.why << ": f stays as it was";
+  }
+  // The typed term is refused as an unreadable one is.
+  Analysiere("x^20", "1");
+  services.ExpectMsgBox();
+  Analysiere("x+" + lang, "1");
+  EXPECT_EQ(window().EingF().TextColor(), QColor(224, 80, 0));
+  EXPECT_EQ(window().EingF().Text(), "x+" + lang);
 }
 
 // The reduction report writes the common factor as exactly as the function it divides, so that

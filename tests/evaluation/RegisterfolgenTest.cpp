@@ -50,6 +50,11 @@ class RegisterfolgenTest : public CurveDiscussionWindow {
       return true;
     }
     if (was == "fetch") return Holen(rest, fehler);
+    if (was == "round") {
+      services.AnswerDialog(PressedButton::ActionButton);
+      window().KoeffRundenWahlB().SetText("    " + rest + " Dezimalen");
+      return true;
+    }
     if (was == "save-empty-load") {
       const std::string datei = ordner.filePath("RDaten").toStdString();
       services.AnswerDialog(PressedButton::ActionButton);

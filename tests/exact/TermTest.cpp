@@ -36,6 +36,7 @@ struct ReadCase {
 
 TEST(TermTest, ReadsTheNormalizedTermExactly) {
   const std::string nines(400, '9');
+  const std::string longest = "0." + std::string(exact::kMaxNumberDigits - 2, '3');
   const Polynomial x = Polynomial::X();
   const ReadCase cases[] = {
       {"implicit products and a power of a bracket", "2(x-1)(x+3)^2",
@@ -54,10 +55,14 @@ TEST(TermTest, ReadsTheNormalizedTermExactly) {
       {"degree 42", "(x^21)^2-1", x.Pow(42) - Polynomial::Constant(1)},
       {"nesting 1000 deep", Nested(1000, "x"), x},
       {"a number of 400 digits", nines + "x", Polynomial::Decimal(nines) * x},
-      {"a number of 2400 digits, as a shifted term of degree 42 may hold",
-       std::string(2400, '9') + "x", Polynomial::Decimal(std::string(2400, '9')) * x},
-      {"six such numbers multiplied stay within the size", Repeated("(" + nines + ")", 6 * 402),
-       Polynomial::Decimal(nines).Pow(6)},
+      {"a number as long as the reader takes, as a shifted term may hold", longest + "x",
+       Polynomial::Decimal(longest) * x},
+      {"the longest number beside many small terms", longest + Repeated("+1", 2000),
+       Polynomial::Decimal(longest) + Polynomial::Constant(1000)},
+      {"25 numbers of 400 digits multiplied stay within the size",
+       Repeated("(" + nines + ")", 25 * 402), Polynomial::Decimal(nines).Pow(25)},
+      {"a power of a long number", "(x-0." + std::string(121, '3') + ")^20",
+       (x - Polynomial::Decimal("0." + std::string(121, '3'))).Pow(20)},
   };
   for (const auto& c : cases) {
     const std::optional<Polynomial> p = ReadTerm(c.term);
@@ -100,9 +105,9 @@ TEST(TermTest, RefusesWhatItCannotReadOrWhatGrowsTooLarge) {
       {"degree 43 from a product", "(x^21)^2x"},
       {"degree 43 from a power of a bracket", "(x+1)^43"},
       {"nesting 1001 deep", Nested(1001, "x")},
-      {"a number of 2401 digits", std::string(2401, '9')},
-      {"seven numbers of 400 digits multiplied", Repeated("(" + nines + ")", 7 * 402)},
-      {"a power beyond the size", "(10)^2500"},
+      {"a number longer than the reader takes", std::string(exact::kMaxNumberDigits + 1, '9')},
+      {"26 numbers of 400 digits multiplied", Repeated("(" + nines + ")", 26 * 402)},
+      {"a power beyond the size", "(" + nines + ")^9999"},
   };
   for (const auto& c : cases) EXPECT_FALSE(ReadTerm(c.term).has_value()) << c.why;
 }

@@ -5,6 +5,7 @@
 
 #include "CoreTest.h"
 #include "ExactTestSupport.h"
+#include "exact/Term.h"
 #include "exact/TermText.h"
 #include "parser/ParseChain.h"
 
@@ -73,6 +74,47 @@ TEST_F(TermTextTest, TheParserReadsTheTextBackAsTheSamePolynomial) {
     Parser::ParseChain(TermText(e), gelesen, ok);
     EXPECT_TRUE(ok && exact::Agrees(e, gelesen)) << t;
   }
+}
+
+// Shifts and products write numbers of many more decimals than anyone types: x^20 shifted by a
+// vector of 121 decimals has 2420 in its constant. Whatever the reader takes back is Readable, and
+// what is Readable the reader takes back as the same polynomial.
+TEST_F(TermTextTest, ALongTextIsReadBackExactlyOrNotReadableAtAll) {
+  const std::size_t most = exact::kMaxNumberDigits;
+  const auto shifted = [](std::size_t threes, unsigned long power) {
+    return (Polynomial::X() - Polynomial::Decimal("0." + std::string(threes, '3'))).Pow(power);
+  };
+  struct Case {
+    const char* why;
+    Polynomial p;
+    bool readable;
+  };
+  const Case cases[] = {
+      {"x^20 shifted by 121 decimals", shifted(121, 20), true},
+      {"x^20 shifted by 119 decimals", shifted(119, 20), true},
+      {"x^42 shifted by 238 decimals, at the limit", shifted(238, 42), true},
+      {"x^42 shifted by 239 decimals, beyond it", shifted(239, 42), false},
+      {"a constant one digit beyond the limit", Polynomial::Decimal(std::string(most, '9') + "9"),
+       false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(exact::Readable(c.p), c.readable) << c.why;
+    const std::string text = TermText(c.p);
+    EXPECT_EQ(exact::HasOverlongNumber(text), !c.readable) << c.why;
+    const std::optional<Polynomial> back = Parser::ExactTerm(text);
+    EXPECT_EQ(back.has_value(), c.readable) << c.why;
+    if (back) {
+      EXPECT_EQ(*back, c.p) << c.why;
+    }
+  }
+}
+
+TEST_F(TermTextTest, AnOverlongNumberIsFoundInAnyTermText) {
+  const std::string most(exact::kMaxNumberDigits, '1');
+  EXPECT_FALSE(exact::HasOverlongNumber(most + "x+" + most));
+  EXPECT_TRUE(exact::HasOverlongNumber("x+" + most + "1"));
+  EXPECT_TRUE(exact::HasOverlongNumber("x+0," + most));
+  EXPECT_TRUE(exact::HasOverlongNumber("(x) / (" + most + ".5)"));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ struct Haelften {
 Haelften AmBruchstrichTeilen(std::string_view t);
 
 // Reads an h text into g through the whole term parser, both halves into temporaries first.
-// Refused (false, g unchanged) when a half is not readable or the denominator is zero; otherwise
+// Refused (false, g unchanged) when a half is not readable, holds or multiplies out to a number
+// longer than the exact reader takes, or the denominator is zero; otherwise
 // g's exponent is 0 for a zero numerator and 1 for any other.
 bool HLesen(std::string_view h, RationalT& g);
 

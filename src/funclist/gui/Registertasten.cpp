@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "app/BusyCursor.h"
 #include "app/HauptF.h"
 #include "exact/Operations.h"
@@ -13,6 +15,14 @@ const std::string kDifferenzZuGross = "Summe der verwendeten Grade ist zu groß.
 bool Endlich(HauptF& w, const RationalT& D) {
   if (D.AllFinite()) return true;
   w.MsgBox("Das Ergebnis hat zu große Koeffizienten; die Funktion bleibt unverändert.");
+  return false;
+}
+
+// Reading a text with a number longer than the exact reader takes would give another function, so
+// such a result is refused with its message. Without exact operands there are no exact terms.
+bool Lesbar(HauptF& w, const std::optional<exact::Terms>& t) {
+  if (!t || exact::Readable(*t)) return true;
+  w.MsgBox(exact::kZuLangeKoeffizienten);
   return false;
 }
 
@@ -36,7 +46,9 @@ void HauptF::gmalfB_Action(PushButton&) {
   D.Produkt(RRR, Pg);
   const exact::Function* f = exact::ExactOf(RRR);
   const exact::Function* g = exact::ExactOf(Pg);
-  if (f && g) exact::Assign(D, exact::Product(*f, *g));
+  const auto produkt = f && g ? std::optional(exact::Product(*f, *g)) : std::nullopt;
+  if (!Lesbar(*this, produkt)) return;
+  if (produkt) exact::Assign(D, *produkt);
   if (!Endlich(*this, D)) return;
   fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
@@ -59,7 +71,9 @@ void HauptF::gmalfB1_Action(PushButton&) {
   D.Differenz(Pg, RRR);
   const exact::Function* f = exact::ExactOf(RRR);
   const exact::Function* g = exact::ExactOf(Pg);
-  if (f && g) exact::Assign(D, exact::Difference(*g, *f));
+  const auto differenz = f && g ? std::optional(exact::Difference(*g, *f)) : std::nullopt;
+  if (!Lesbar(*this, differenz)) return;
+  if (differenz) exact::Assign(D, *differenz);
   if (!Endlich(*this, D)) return;
   fInRListeEinfuegen(RRR.Term2string());
   InTermfelderSchreiben(D);
@@ -116,15 +130,20 @@ void HauptF::g_AnzB1_Action(PushButton&) {
   const exact::Function* f = exact::ExactOf(RRR);
   const std::optional<exact::DerivativeTerms> abl =
       f ? std::optional(exact::Derivative(*f)) : std::nullopt;
+  // The run writes the denominator multiplied out, so that is the text to be read back.
+  const std::optional<exact::Terms> ausmultipliziert =
+      abl ? std::optional(exact::Terms{
+                abl->terms.numerator,
+                abl->terms.denominator.Pow(static_cast<unsigned long>(abl->exponent))})
+          : std::nullopt;
+  if (!Lesbar(*this, ausmultipliziert)) return;
   RRR.KopieVon(D);
   if (abl && !abl->terms.numerator.IsZero()) {
-    const exact::Polynomial& nenner = abl->terms.denominator;
     const std::string nennerText =
-        Register::NennerText(exact::TermText(nenner), abl->exponent);
+        Register::NennerText(exact::TermText(abl->terms.denominator), abl->exponent);
     TermfelderSchreiben(exact::TermText(abl->terms.numerator), &nennerText,
                         std::make_shared<const exact::Function>(
-                            abl->terms.numerator,
-                            nenner.Pow(static_cast<unsigned long>(abl->exponent)), D));
+                            ausmultipliziert->numerator, ausmultipliziert->denominator, D));
   } else {
     EingF().SetText(RRR.Zl.Term2String());
     EingF2().SetText(Register::NennerText(RRR.Nn.Term2String(), RRR.Np));

@@ -14,6 +14,7 @@ Steps are separated by " ; ":
   fetch N | D     press "h aus Liste holen" until h holds N / D, the numerator a constant times N
                   and the denominator the same constant times D
   save-empty-load "Speichern" to a new file, "Entleeren", "Laden" of that file
+  round N         choose N decimals in "Koeffizienten Runden" and confirm
 
 The program's rules are kept: a run cancels a common factor only when the product of the two
 degrees exceeds 1 (the removable gaps are those of the last run), "f := g - f" divides by the
@@ -128,9 +129,12 @@ class Sequence:
         N, D = self.f
         self._analyse(shifted(N + Q(b) * D, Q(a)), shifted(D, Q(a)))
 
-    def fetch(self, function):
+    def fetch(self, function, text=None):
+        """text: the function as a term the exact reader takes, where typed out in full it
+        would be too long for the table."""
         N, D = function
-        self.steps.append("fetch %s | %s" % (school.typed(N.as_expr()), school.typed(D.as_expr())))
+        self.steps.append("fetch %s" % (text or "%s | %s" % (school.typed(N.as_expr()),
+                                                              school.typed(D.as_expr()))))
         self.h = function
 
     def swap_f_h(self):
@@ -145,6 +149,19 @@ class Sequence:
 
     def save_empty_load(self):
         self.steps.append("save-empty-load")
+
+    def round(self, n):
+        """Every coefficient of f to n decimals, halves away from zero (the rows chosen have no
+        integer content for the run to take off first)."""
+        self.steps.append("round %d" % n)
+        scale = sp.Integer(10) ** n
+
+        def rounded(P):
+            return poly(sum(sp.sign(c) * sp.floor(abs(c) * scale + sp.Rational(1, 2)) / scale
+                            * x**k for (k,), c in P.terms()))
+
+        N, D = self.f
+        self._analyse(rounded(N), rounded(D))
 
     def line(self, name):
         N, D = self.written
@@ -332,6 +349,32 @@ def reported():
     s = Sequence()
     s.type("x^2+0.0000000001", "1")
     out.append((s, "reported: a rest without real zeros"))
+    s = Sequence()
+    s.type("x^2-x+0.25000000000000000001", "1")
+    s.round(2)
+    out.append((s, "reported: coefficients rounded where no Double changes"))
+    s = Sequence()
+    s.type("0.145x^2-0.2x+0.0049999", "x-0.0050001")
+    s.round(2)
+    out.append((s, "coefficients rounded on halves and just beside them"))
+    third = "0." + "3" * 121
+    for keep in (False, True):
+        s = Sequence()
+        s.type("x^2", "1")
+        square = s.f
+        s.type("x^20", "1")
+        s.shift(third, "0")
+        shifted_f = s.f
+        if keep:
+            s.save_empty_load()
+            s.fetch(shifted_f, "(x-%s)^20 | 1" % third)
+            s.swap_f_h()
+        else:
+            s.fetch(square)
+            s.swap_f_h()
+            s.swap_f_h()
+        out.append((s, "reported: x^20 shifted by 121 decimals, read back %s" %
+                    ("after saving, emptying and loading" if keep else "by f <-> h twice")))
     lines = []
     for s, name in out:
         line = s.line(name)
