@@ -13,6 +13,13 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARELTO_CORE_ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# run.sh builds at -O3, where the compiler warns of things it does not see at -O2, and lets its
+# warnings pass; this build stops at them. -Werror changes every compile command, so it has a
+# directory of its own, or run.sh and test.sh would each rebuild everything after the other.
+echo "== Release build of run.sh with warnings as errors"
+cmake -S . -B build-release-werror -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARELTO_WERROR=ON >/dev/null
+cmake --build build-release-werror -j "$jobs"
+
 echo "== Every test again under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARELTO_CORE_ONLY=OFF \
   -DVARELTO_SANITIZE=ON >/dev/null
