@@ -26,8 +26,17 @@ bool IsDigit(char c) {
 // would copy it once.
 class Sum {
  public:
-  void Add(Polynomial p) {
-    partial_.push_back(std::move(p));
+  void Add(const Polynomial& p, bool negative) {
+    if (partial_.empty() || Size(partial_.back()) > 2 * Size(p)) {
+      partial_.push_back(negative ? -p : p);
+      return;
+    }
+    fmpq_poly_struct* top = partial_.back().get();
+    if (negative) {
+      fmpq_poly_sub(top, top, p.get());
+    } else {
+      fmpq_poly_add(top, top, p.get());
+    }
     while (partial_.size() >= 2 && Size(partial_[partial_.size() - 2]) <= 2 * Size(partial_.back()))
       AddTop();
   }
@@ -44,9 +53,9 @@ class Sum {
   }
 
   void AddTop() {
-    Polynomial top = std::move(partial_.back());
+    const Polynomial top = std::move(partial_.back());
     partial_.pop_back();
-    partial_.back() = partial_.back() + top;
+    fmpq_poly_add(partial_.back().get(), partial_.back().get(), top.get());
   }
 
   std::vector<Polynomial> partial_;
@@ -77,7 +86,7 @@ class Reader {
       if (At('+') || At('-')) negative = t_[i_++] == '-';
       std::optional<Polynomial> p = Product(depth);
       if (!p) return std::nullopt;
-      sum.Add(negative ? -*p : std::move(*p));
+      sum.Add(*p, negative);
       first = false;
     }
     return sum.Result();
