@@ -2,6 +2,7 @@
 // it is read or refused: the window stays frozen for that long.
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <cstddef>
 #include <string>
@@ -44,6 +45,11 @@ void Register(const char* name, const std::string& term) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // glibc maps a large block afresh, with its pages faulted in on every pass, until a first large
+  // free raises its threshold, so without these a figure depended on which benchmarks had run
+  // before it: up to three times. Set once, every row runs as in a window that has been in use.
+  mallopt(M_MMAP_THRESHOLD, 256 << 20);
+  mallopt(M_TRIM_THRESHOLD, 512 << 20);
   Register("sum x+x+...", Repeated("x+", kMiB));
   Register("sum x^2+x^2+...", Repeated("x^2+", kMiB));
   Register("bracket product (x+1)(x+1)...", Repeated("(x+1)", kMiB));
