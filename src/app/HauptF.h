@@ -188,8 +188,11 @@ class HauptF : public QMainWindow, public CoreContext {
   void QuitB112_Action(PushButton& button);
   void KuerzReportB_Action(PushButton& button);
   // Analyses the function in the term fields and shows every result; false when a term field
-  // was refused, which then shows its text in red and leaves f as it was.
+  // was refused, which then shows its text in red, or the reduced function would hold numbers
+  // too long to be read back, and f stays as it was.
   bool Funktionsauswertung();
+  // The end of a run that leaves f as it was: no critical points, no paging, no extra column.
+  bool Abbrechen();
   void TabFill();
   void TabLeer();
   // Empties the values of the extra x column; the typed x stays.

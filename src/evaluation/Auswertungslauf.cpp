@@ -6,6 +6,7 @@
 #include "evaluation/Ergebnisse.h"
 #include "evaluation/ExakteTerme.h"
 #include "evaluation/Kuerzung.h"
+#include "exact/Operations.h"
 #include "exact/Term.h"
 #include "exact/TermText.h"
 #include "parser/ParseChain.h"
@@ -37,8 +38,11 @@ bool TermLesen(HauptF& w, TextField& feld, PolynomT& p, std::optional<exact::Pol
     zuLang = zuLang || (!geschrieben && e && !exact::Readable(*e));
   }
   if (!ok || zuLang) {
+    // The text goes back as it was typed, with the cursor where it was.
+    const int cursor = feld.cursorPosition();
     feld.SetTextColor(kAbgelehnt);
     feld.SetText(gelesen);
+    feld.setCursorPosition(cursor);
     feld.SetTextColor(kAbgelehnt);
   }
   if (zuLang) w.MsgBox(kZahlZuLang);
@@ -46,6 +50,16 @@ bool TermLesen(HauptF& w, TextField& feld, PolynomT& p, std::optional<exact::Pol
 }
 
 }  // namespace
+
+bool HauptF::Abbrechen() {
+  KPAnzahl = 0;
+  links = 1;
+  rechts = 0;
+  LPfeilB().setEnabled(false);
+  RPfeilB().setEnabled(false);
+  ZusatzspalteLeeren();
+  return false;
+}
 
 bool HauptF::Funktionsauswertung() {
   for (auto& zeile : WertTab) zeile.fill(0.0);
@@ -66,15 +80,11 @@ bool HauptF::Funktionsauswertung() {
       !TermLesen(*this, EingF2(), nenner, exakt.nenner,
                  vorher && EingF2().Text() == geschrieben.nennerText ? &vorher->Denominator()
                                                                      : nullptr,
-                 true)) {
-    KPAnzahl = 0;
-    links = 1;
-    rechts = 0;
-    LPfeilB().setEnabled(false);
-    RPfeilB().setEnabled(false);
-    ZusatzspalteLeeren();
-    return false;
-  }
+                 true))
+    return Abbrechen();
+  RationalT bisher;
+  bisher.KopieVon(RRR);
+  const std::size_t reportBisher = Report.size();
   RRR.Zl.KopieVon(zaehler);
   RRR.Nn.KopieVon(nenner);
   RRR.Np = 1;
@@ -83,6 +93,16 @@ bool HauptF::Funktionsauswertung() {
   exakt.Runden(RRR);
 
   const Auswertung::Kuerzung kuerzung = Auswertung::KuerzeGemeinsamenFaktor(RRR, Report, exakt);
+  // Dividing off a common factor adds no decimals but may add whole digits; a reduced term too
+  // long for the exact reader would be written as a text that reads back as another function.
+  if (kuerzung.gekuerzt && exakt.Bekannt() &&
+      !(exact::Readable(*exakt.zaehler) && exact::Readable(*exakt.nenner))) {
+    RRR.KopieVon(bisher);
+    Report.resize(reportBisher);
+    KuerzReportB().setVisible(!Report.empty());
+    MsgBox(exact::kZuLangeKoeffizienten);
+    return Abbrechen();
+  }
   RRR.exakt = exakt.Fuer(RRR);
   if (kuerzung.gekuerzt) {
     fInRListeEinfuegen(kuerzung.funktionVorher);

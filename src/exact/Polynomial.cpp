@@ -109,12 +109,19 @@ std::optional<ulong> Decimals(const fmpq* q) {
 }  // namespace
 
 std::size_t Rational::DecimalLength() const {
-  // The whole part has at most as many digits as numerator over denominator, plus one.
-  const std::size_t num = fmpz_sizeinbase(fmpq_numref(q_), 10);
-  const std::size_t den = fmpz_sizeinbase(fmpq_denref(q_), 10);
-  const std::size_t whole = num > den ? num - den + 1 : 1;
+  Integer whole;
+  fmpz_abs(whole.get(), fmpq_numref(q_));
+  fmpz_fdiv_q(whole.get(), whole.get(), fmpq_denref(q_));
+  // The decimal size may count one digit too many.
+  std::size_t digits = fmpz_is_zero(whole.get()) ? 1 : fmpz_sizeinbase(whole.get(), 10);
+  if (digits > 1) {
+    Integer power;
+    fmpz_set_ui(power.get(), 10);
+    fmpz_pow_ui(power.get(), power.get(), digits - 1);
+    if (fmpz_cmp(whole.get(), power.get()) < 0) --digits;
+  }
   const std::size_t decimals = Decimals(q_).value_or(14);
-  return whole + (decimals > 0 ? decimals + 1 : 0);
+  return digits + (decimals > 0 ? decimals + 1 : 0);
 }
 
 std::optional<std::string> Rational::DecimalMagnitude() const {

@@ -36,8 +36,8 @@ class Rational {
   // The magnitude written out with every decimal, such as "0.000030517578125"; nothing where it
   // is no finite decimal.
   std::optional<std::string> DecimalMagnitude() const;
-  // At least the length of the magnitude as the term text writes it: with every decimal, or with
-  // 14 where it is no finite decimal; at most two characters more.
+  // The length of the magnitude as DecimalMagnitude writes it; where it is no finite decimal, at
+  // least the length of its text with 14 decimals.
   std::size_t DecimalLength() const;
 
   fmpq* get() { return q_; }

@@ -101,8 +101,14 @@ class Reader {
       }
       std::optional<Polynomial> f = Power(depth);
       if (!f) return std::nullopt;
-      product = product ? *product * *f : *f;
-      if (!Fits(*product)) return std::nullopt;
+      // Only a multiplication grows a term: a bracketed sum alone, as the function texts write a
+      // numerator with a sign, is as long as its numbers.
+      if (!product) {
+        product = std::move(f);
+      } else {
+        product = *product * *f;
+        if (!Fits(*product)) return std::nullopt;
+      }
     }
     return product;
   }

@@ -12,8 +12,7 @@ namespace exact {
 std::string TermText(const Polynomial& p);
 
 // Whether the exact reader takes TermText(p) back: no number in it is longer than the reader's
-// limit. Judged from the sizes of the coefficients, without writing them, and on the safe side
-// by a character or two.
+// limit. Judged from the coefficients without writing them.
 bool Readable(const Polynomial& p);
 
 }  // namespace exact

@@ -88,6 +88,18 @@ TEST_F(GeschriebeneTermeTest, NumbersTooLongForTheExactReaderAreRefusedWithAMess
       {"a typed term", nichts, [&] { Analysiere("(x-" + lang + ")^2", "1"); }, zuLang},
       {"a typed term that is too long multiplied out", nichts,
        [&] { Analysiere("1", "(x-" + halb + "1)^2"); }, zuLang},
+      {"a typed sum that carries into a longer number", nichts,
+       [&] {
+         const std::string neunen = "9." + std::string(exact::kMaxNumberDigits - 2, '9');
+         Analysiere("x+" + neunen + "+" + neunen, "1");
+       },
+       zuLang},
+      {"a cancellation that doubles a coefficient of the longest length", nichts,
+       [&] {
+         const std::string c = "5." + std::string(exact::kMaxNumberDigits - 3, '0') + "1";
+         Analysiere(c + "x^3+" + c + "x^2-" + c + "x-" + c, "x-1");
+       },
+       exact::kZuLangeKoeffizienten},
       {"a shift of degree 20 by 501 decimals", nichts,
        [&] { Verschiebe("0." + std::string(501, '3'), "0"); }, exact::kZuLangeKoeffizienten},
       {"a vector beyond the limit", nichts, [&] { Verschiebe(lang, "0"); },
@@ -184,8 +196,12 @@ TEST_F(GeschriebeneTermeTest, AFieldTheProgramWritesIntoShowsTheBeginningOfItsTe
 TEST_F(GeschriebeneTermeTest, ATypedTextStaysWhereItWasTyped) {
   auto& field = window().EingF();
   field.clear();
-  const std::string typed = "x^2+0.12345678912345678912345678912345678912345678912345678912345678x";
+  const std::string typed = "x^2+0.12345678912345678912345678912345678912345678912345678912345678y";
   QTest::keyClicks(&field, QString::fromStdString(typed));
+  EXPECT_EQ(field.cursorPosition(), static_cast<int>(typed.size()));
+  // Refused, the text goes back into the field as it was typed, the cursor where it was.
+  Druecke("PushButton1");
+  EXPECT_EQ(field.TextColor(), QColor(224, 80, 0));
   EXPECT_EQ(field.cursorPosition(), static_cast<int>(typed.size()));
 }
 

@@ -76,6 +76,28 @@ TEST_F(TermTextTest, TheParserReadsTheTextBackAsTheSamePolynomial) {
   }
 }
 
+// 10^303 + 2^-9696: its text has 10001 characters, but the decimal size of 2^9696 counts one
+// digit more than it has, so a length taken from the two sizes alone comes out at 10000.
+Polynomial LongWholePart() {
+  exact::Rational q;
+  fmpz_t num;
+  fmpz_t den;
+  fmpz_init(num);
+  fmpz_init(den);
+  fmpz_one(den);
+  fmpz_mul_2exp(den, den, 9696);
+  fmpz_set_ui(num, 10);
+  fmpz_pow_ui(num, num, 303);
+  fmpz_mul(num, num, den);
+  fmpz_add_ui(num, num, 1);
+  fmpq_set_fmpz_frac(q.get(), num, den);
+  fmpz_clear(num);
+  fmpz_clear(den);
+  Polynomial p;
+  fmpq_poly_set_coeff_fmpq(p.get(), 0, q.get());
+  return p;
+}
+
 // Shifts and products write numbers of many more decimals than anyone types: x^20 shifted by a
 // vector of 121 decimals has 2420 in its constant. Whatever the reader takes back is Readable, and
 // what is Readable the reader takes back as the same polynomial.
@@ -96,15 +118,23 @@ TEST_F(TermTextTest, ALongTextIsReadBackExactlyOrNotReadableAtAll) {
       {"x^42 shifted by 239 decimals, beyond it", shifted(239, 42), false},
       {"a constant one digit beyond the limit", Polynomial::Decimal(std::string(most, '9') + "9"),
        false},
+      {"a sum whose common denominator is larger than any of its numbers",
+       Polynomial::Decimal(std::string(300, '9')) * Polynomial::X() +
+           Polynomial::Decimal("0." + std::string(most - 12, '0') + "1"),
+       true},
+      {"a whole part whose digits the size of the denominator hides", LongWholePart(), false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(exact::Readable(c.p), c.readable) << c.why;
     const std::string text = TermText(c.p);
     EXPECT_EQ(exact::HasOverlongNumber(text), !c.readable) << c.why;
-    const std::optional<Polynomial> back = Parser::ExactTerm(text);
-    EXPECT_EQ(back.has_value(), c.readable) << c.why;
-    if (back) {
-      EXPECT_EQ(*back, c.p) << c.why;
+    // The function texts write a numerator with a sign in brackets.
+    for (const std::string& t : {text, "(" + text + ")"}) {
+      const std::optional<Polynomial> back = Parser::ExactTerm(t);
+      EXPECT_EQ(back.has_value(), c.readable) << c.why;
+      if (back) {
+        EXPECT_EQ(*back, c.p) << c.why;
+      }
     }
   }
 }
