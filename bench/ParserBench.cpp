@@ -59,9 +59,10 @@ int main(int argc, char** argv) {
   Register("nested second brackets (1)((1)(...", Repeated("(1)(", kMiB));
   Register("nested second brackets (1)((1)(...1", Repeated("(1)(", kMiB - 1) + "1");
   Register("nested second brackets (x)(x)((x)(x)(...x", Repeated("(x)(x)(", kMiB - 1) + "x");
-  const std::string longest = "0." + std::string(exact::kMaxNumberDigits - 2, '3');
-  Register("the longest number read exactly, then +1+1...", longest + Repeated("+1", kMiB - longest.size()));
-  Register("the longest number read exactly, then *3*3...", longest + Repeated("*3", kMiB - longest.size()));
+  // Short enough that the sum of the ones, six whole digits, still fits the exact reader.
+  const std::string lang = "0." + std::string(exact::kMaxNumberDigits - 10, '3');
+  Register("a number of 9990 decimals, then +1+1...", lang + Repeated("+1", kMiB - lang.size()));
+  Register("a number of 9990 decimals, then *3*3...", lang + Repeated("*3", kMiB - lang.size()));
   Register("sum of decimals 0.123456789x+...", Repeated("0.123456789x+", kMiB - 1) + "1");
   Register("one number of 1 MiB", "0." + std::string(kMiB - 4, '3') + "x+1");
   benchmark::Initialize(&argc, argv);

@@ -33,10 +33,7 @@ bool TermLesen(HauptF& w, TextField& feld, PolynomT& p, std::optional<exact::Pol
   Parser::ParseChain(gelesen, p, ok);
   if (nenner && ok && p.grad() < 0) ok = false;
   bool zuLang = false;
-  if (ok) {
-    e = Auswertung::ExaktGelesen(gelesen, p, geschrieben, &zuLang);
-    zuLang = zuLang || (!geschrieben && e && !exact::Readable(*e));
-  }
+  if (ok) e = Auswertung::ExaktGelesen(gelesen, p, geschrieben, &zuLang);
   if (!ok || zuLang) {
     // The text goes back as it was typed, with the cursor where it was.
     const int cursor = feld.cursorPosition();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "algebra/PolynomT.h"
+#include "exact/TermText.h"
 
 namespace exact {
 namespace {
@@ -177,10 +178,14 @@ bool HasOverlongNumber(std::string_view term) {
   return false;
 }
 
-std::optional<Polynomial> ReadTerm(std::string_view term, bool* tooLong) {
+std::optional<Polynomial> ReadTerm(std::string_view term, bool* tooLongOut) {
   Reader reader(term);
   std::optional<Polynomial> p = reader.Whole();
-  if (tooLong) *tooLong = reader.TooLong();
+  // A term within the size limit may still multiply out to a longer number, whose text the
+  // program could not read back once it had written it.
+  const bool tooLong = reader.TooLong() || (p && !Readable(*p));
+  if (tooLongOut) *tooLongOut = tooLong;
+  if (tooLong) p.reset();
   return p;
 }
 

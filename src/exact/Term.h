@@ -20,9 +20,9 @@ bool HasOverlongNumber(std::string_view term);
 // Reads a term in the form the parser's first stages leave it (digits, ".", x or X, "+ - * ^",
 // round brackets; signs collapsed, brackets closed) as the exact polynomial it denotes: numbers as
 // exact decimals, a product of neighbours, whole powers. Nothing when the text holds anything else,
-// nests deeper, holds a number longer than kMaxNumberDigits, or grows past degree 42 or past the
-// size of such a number by a product or power: the caller then keeps to the Doubles. tooLong, where
-// given, tells whether it was a number, product or power past that size.
+// nests deeper, holds a number longer than kMaxNumberDigits, grows past degree 42 or past the
+// size of such a number by a product or power, or multiplies out to a longer number: the caller
+// then keeps to the Doubles. tooLong, where given, tells whether it was one of the sizes.
 std::optional<Polynomial> ReadTerm(std::string_view term, bool* tooLong = nullptr);
 
 // Whether p is the polynomial the parser read as Doubles: the same degree, and every coefficient

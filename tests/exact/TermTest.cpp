@@ -37,6 +37,8 @@ struct ReadCase {
 TEST(TermTest, ReadsTheNormalizedTermExactly) {
   const std::string nines(400, '9');
   const std::string longest = "0." + std::string(exact::kMaxNumberDigits - 2, '3');
+  // Three whole digits more still fit: 1000.333...
+  const std::string shorter = "0." + std::string(exact::kMaxNumberDigits - 6, '3');
   const Polynomial x = Polynomial::X();
   const ReadCase cases[] = {
       {"implicit products and a power of a bracket", "2(x-1)(x+3)^2",
@@ -57,8 +59,8 @@ TEST(TermTest, ReadsTheNormalizedTermExactly) {
       {"a number of 400 digits", nines + "x", Polynomial::Decimal(nines) * x},
       {"a number as long as the reader takes, as a shifted term may hold", longest + "x",
        Polynomial::Decimal(longest) * x},
-      {"the longest number beside many small terms", longest + Repeated("+1", 2000),
-       Polynomial::Decimal(longest) + Polynomial::Constant(1000)},
+      {"a long number beside many small terms", shorter + Repeated("+1", 2000),
+       Polynomial::Decimal(shorter) + Polynomial::Constant(1000)},
       {"25 numbers of 400 digits multiplied stay within the size",
        Repeated("(" + nines + ")", 25 * 402), Polynomial::Decimal(nines).Pow(25)},
       {"a power of a long number", "(x-0." + std::string(121, '3') + ")^20",
@@ -106,6 +108,8 @@ TEST(TermTest, RefusesWhatItCannotReadOrWhatGrowsTooLarge) {
       {"degree 43 from a power of a bracket", "(x+1)^43"},
       {"nesting 1001 deep", Nested(1001, "x")},
       {"a number longer than the reader takes", std::string(exact::kMaxNumberDigits + 1, '9')},
+      {"the longest number plus 1000, which writes four characters more",
+       "0." + std::string(exact::kMaxNumberDigits - 2, '3') + Repeated("+1", 2000)},
       {"26 numbers of 400 digits multiplied", Repeated("(" + nines + ")", 26 * 402)},
       {"a power beyond the size", "(" + nines + ")^9999"},
   };

@@ -3,7 +3,6 @@
 #include "algebra/TextSemantics.h"
 #include "exact/Operations.h"
 #include "exact/Term.h"
-#include "exact/TermText.h"
 #include "parser/ParseChain.h"
 
 namespace Register {
@@ -52,11 +51,11 @@ bool HLesen(std::string_view h, RationalT& g) {
   gelesen.Np = gelesen.Zl.grad() == -1 ? 0 : 1;
   // The text the program wrote holds every decimal of an exact term, so g is that term again.
   // Read on Doubles alone, a term too long for the exact reader would split multiple zeros.
-  bool zuLang = false;
-  const std::optional<exact::Polynomial> zaehler = Parser::ExactTerm(teile.links, &zuLang);
-  if (zuLang || (zaehler && !exact::Readable(*zaehler))) return false;
-  const std::optional<exact::Polynomial> nenner = Parser::ExactTerm(teile.rechts, &zuLang);
-  if (zuLang || (nenner && !exact::Readable(*nenner))) return false;
+  bool zaehlerZuLang = false;
+  bool nennerZuLang = false;
+  const std::optional<exact::Polynomial> zaehler = Parser::ExactTerm(teile.links, &zaehlerZuLang);
+  const std::optional<exact::Polynomial> nenner = Parser::ExactTerm(teile.rechts, &nennerZuLang);
+  if (zaehlerZuLang || nennerZuLang) return false;
   if (zaehler && nenner && exact::Agrees(*zaehler, gelesen.Zl) && exact::Agrees(*nenner, gelesen.Nn))
     exact::Assign(gelesen, {*zaehler, *nenner});
   g.KopieVon(gelesen);
